@@ -1,0 +1,19 @@
+#pragma once
+// Value types shared by the framework and the commands.
+
+#include <cstdint>
+
+struct TRect {
+  std::int32_t Left = 0;
+  std::int32_t Top = 0;
+  std::int32_t Right = 0;
+  std::int32_t Bottom = 0;
+
+  friend bool operator==(const TRect&, const TRect&) = default;
+};
+
+enum class TWindowState : std::uint8_t { wsNormal, wsMinimized, wsMaximized };
+using enum TWindowState;
+
+enum class TFormBorderStyle : std::uint8_t { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
+using enum TFormBorderStyle;

@@ -1,0 +1,151 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "DefinitionReader.h"
+#include "Exceptions.h"
+#include "Published.h"
+
+namespace {
+
+// A component with the two kinds of property a button has: a plain value and an event.
+class FakeButton : public TComponent, public DefinitionReadable {
+public:
+  using TComponent::TComponent;
+  void ReadProperty(const PropertyEntry& property, DefinitionRoot& root) override {
+    if (property.name == L"Caption") {
+      caption = StringValue(property.value);
+    } else if (property.name == L"OnClick") {
+      onClick = EventValue(property.value, root);
+    } else {
+      ThrowUnknownProperty(property);
+    }
+  }
+  std::wstring caption;
+  TNotifyEvent onClick;
+};
+
+class FakeLabel : public TComponent, public DefinitionReadable {
+public:
+  using TComponent::TComponent;
+  void ReadProperty(const PropertyEntry& property, DefinitionRoot&) override { ThrowUnknownProperty(property); }
+};
+
+class FakeForm : public TComponent, public DefinitionRoot {
+public:
+  FakeForm() : TComponent(nullptr) {}
+
+  FakeButton* First = nullptr;
+  FakeButton* Second = nullptr;
+  void FirstClick(TObject* sender) { clicks.push_back({L"FirstClick", sender}); }
+  void SecondClick(TObject* sender) { clicks.push_back({L"SecondClick", sender}); }
+
+  static constexpr PublishedField kFields[] = {PublishField<&FakeForm::First>(L"First"),
+                                               PublishField<&FakeForm::Second>(L"Second")};
+  static constexpr PublishedMethod kMethods[] = {PublishMethod<&FakeForm::FirstClick>(L"FirstClick"),
+                                                 PublishMethod<&FakeForm::SecondClick>(L"SecondClick")};
+  static constexpr TFormClass kClass{L"TFakeForm", kFields, kMethods};
+
+  std::wstring_view DefinitionClassName() const override { return kClass.className; }
+
+  DefinitionReadable& CreateComponent(std::wstring_view className, std::wstring_view name) override {
+    created.emplace_back(className);
+    TComponent* component = nullptr;
+    DefinitionReadable* readable = nullptr;
+    if (className == L"TFakeButton") {
+      auto* button = new FakeButton(this);
+      component = button, readable = button;
+    } else if (className == L"TFakeLabel") {
+      auto* label = new FakeLabel(this);
+      component = label, readable = label;
+    } else {
+      throw EReadError(L"Class " + std::wstring(className) + L" not found");
+    }
+    component->SetName(std::wstring(name));
+    for (const PublishedField& field : kClass.fields) {
+      if (field.name == name && !field.assign(*this, component)) throw EReadError(L"Field has another class");
+    }
+    return *readable;
+  }
+
+  TNotifyEvent FindMethod(std::wstring_view name) override { return MethodAddress(kClass, *this, name); }
+
+  void ReadProperty(const PropertyEntry& property, DefinitionRoot&) override {
+    if (property.name != L"Caption") ThrowUnknownProperty(property);
+    caption = StringValue(property.value);
+  }
+
+  std::wstring caption;
+  std::vector<std::wstring> created;
+  std::vector<std::pair<std::wstring, TObject*>> clicks;
+};
+
+void Read(const char* text, FakeForm& form) { ReadDefinition(ParseWindowDefinition(text), form); }
+
+TEST(DefinitionReader, CreatesComponentsFillsFieldsAndBindsHandlersByName) {
+  FakeForm form;
+  Read(R"(Form: TFakeForm {
+            Caption = "Main"
+            First: TFakeButton { Caption = "One" OnClick = SecondClick }
+            Unpublished: TFakeButton { OnClick = FirstClick }
+            Second: TFakeButton { Caption = "Two" }
+          })",
+       form);
+
+  EXPECT_EQ(form.caption, L"Main");
+  EXPECT_EQ(form.created, (std::vector<std::wstring>{L"TFakeButton", L"TFakeButton", L"TFakeButton"}));
+  ASSERT_NE(form.First, nullptr);
+  ASSERT_NE(form.Second, nullptr);
+  EXPECT_EQ(form.First->caption, L"One");
+  EXPECT_EQ(form.Second->caption, L"Two");
+  EXPECT_FALSE(form.Second->onClick);
+  EXPECT_EQ(form.ComponentCount(), 3u);
+
+  // Bound to the method named, not to the one of the button's own name, and called with the button as sender.
+  form.First->onClick(form.First);
+  auto* unpublished = dynamic_cast<FakeButton*>(form.FindComponent(L"Unpublished"));
+  ASSERT_NE(unpublished, nullptr);
+  unpublished->onClick(unpublished);
+  ASSERT_EQ(form.clicks.size(), 2u);
+  EXPECT_EQ(form.clicks[0], std::make_pair(std::wstring(L"SecondClick"), static_cast<TObject*>(form.First)));
+  EXPECT_EQ(form.clicks[1], std::make_pair(std::wstring(L"FirstClick"), static_cast<TObject*>(unpublished)));
+}
+
+TEST(DefinitionReader, FaultsInTheDefinitionAreReadErrors) {
+  const struct {
+    const char* text;
+    const wchar_t* message;
+  } cases[] = {
+      {"F: TFakeForm { B: TFakeButton { OnClick = NoSuchMethod } }", L"Invalid property value"},
+      {"F: TFakeForm { B: TFakeButton { OnClick = \"FirstClick\" } }", L"Invalid property value"},
+      {"F: TFakeForm { B: TFakeButton { Caption = 12 } }", L"Invalid property value"},
+      {"F: TFakeForm { B: TFakeButton { Colour = 12 } }", L"Property Colour does not exist"},
+      {"F: TFakeForm { Width = 12 }", L"Property Width does not exist"},
+      {"F: TFakeForm { B: TNoSuchClass { } }", L"Class TNoSuchClass not found"},
+      {"F: TFakeForm { First: TFakeLabel { } }", L"Field has another class"},
+      {"F: TOtherForm { }", L"Window definition is for TOtherForm, not TFakeForm"},
+      {"F: TFakeForm { B: TFakeButton { C: TFakeButton { } } }", L"Component B cannot hold components"},
+  };
+  for (const auto& c : cases) {
+    FakeForm form;
+    try {
+      Read(c.text, form);
+      ADD_FAILURE() << "accepted: " << c.text;
+    } catch (const EReadError& error) {
+      EXPECT_EQ(error.Message(), c.message) << c.text;
+    }
+  }
+}
+
+TEST(DefinitionReader, StopsAtTheFirstFaultWithWhatWasReadStillOwned) {
+  FakeForm form;
+  EXPECT_THROW(Read("F: TFakeForm { First: TFakeButton { } Second: TFakeButton { OnClick = Nope } "
+                    "Third: TFakeButton { } }",
+                    form),
+               EReadError);
+  EXPECT_EQ(form.created.size(), 2u);
+  EXPECT_EQ(form.ComponentCount(), 2u);
+}
+
+} // namespace
