@@ -19,8 +19,10 @@ protected:
   ~DefinitionReadable() = default;
 };
 
-class DefinitionRoot : public DefinitionReadable {
+// The component a definition describes as a whole (a form). It reads its own properties like any component.
+class DefinitionRoot {
 public:
+  virtual void ReadProperty(const PropertyEntry& property, DefinitionRoot& root) = 0;
   virtual std::wstring_view DefinitionClassName() const = 0;
   // Creates a component owned by the root, named, and stored in the published field of that name.
   virtual DefinitionReadable& CreateComponent(std::wstring_view className, std::wstring_view name) = 0;

@@ -5,7 +5,7 @@
 
 // value * numerator / denominator rounded to the nearest integer, halves away from zero; -1 when the
 // denominator is 0 or the result does not fit, as MulDiv answers.
-constexpr std::int32_t MulDiv(std::int32_t value, std::int32_t numerator, std::int32_t denominator) {
+constexpr std::int32_t MulDivRound(std::int32_t value, std::int32_t numerator, std::int32_t denominator) {
   if (denominator == 0) return -1;
   std::int64_t product = std::int64_t{value} * numerator;
   const bool negative = (product < 0) != (denominator < 0);

@@ -7,9 +7,11 @@
 
 class Exception : public std::exception {
 public:
-  explicit Exception(std::wstring message) : message_(std::move(message)) {}
+  // Records the code address it was raised from, for a report that names the module.
+  explicit Exception(std::wstring message);
 
   const std::wstring& Message() const noexcept { return message_; }
+  const void* Address() const noexcept { return address_; }
   virtual std::wstring ToString() const { return message_; }
   virtual const wchar_t* ClassName() const noexcept { return L"Exception"; }
 
@@ -18,6 +20,7 @@ public:
 
 private:
   std::wstring message_;
+  const void* address_;
 };
 
 // Raised to leave a command silently: the error report drops it.

@@ -4,7 +4,7 @@
 
 namespace {
 
-TEST(MulDiv, RoundsHalvesAwayFromZeroLikeTheSystem) {
+TEST(MulDivRound, RoundsHalvesAwayFromZeroLikeTheSystem) {
   const struct {
     std::int32_t value, numerator, denominator, expected;
   } cases[] = {
@@ -16,7 +16,7 @@ TEST(MulDiv, RoundsHalvesAwayFromZeroLikeTheSystem) {
       {INT32_MIN, 1, 1, INT32_MIN},                 {INT32_MAX, 3, 3, INT32_MAX},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(MulDiv(c.value, c.numerator, c.denominator), c.expected)
+    EXPECT_EQ(MulDivRound(c.value, c.numerator, c.denominator), c.expected)
         << c.value << " * " << c.numerator << " / " << c.denominator;
   }
 }

@@ -1,0 +1,229 @@
+#include "Application.h"
+
+#include <objbase.h>
+#include <ole2.h>
+
+#include "Forms.h"
+#include "TaskWindows.h"
+#include "TextRules.h"
+
+TApplication* Application = nullptr;
+
+namespace {
+
+constexpr wchar_t kWindowClass[] = L"TApplication";
+
+void LowerWithSystemRules(std::wstring& text) {
+  if (!text.empty()) CharLowerBuffW(text.data(), static_cast<DWORD>(text.size()));
+}
+
+std::wstring ModuleTitle() {
+  wchar_t path[256]{}; // the title is made from at most 255 characters of the path
+  GetModuleFileNameW(nullptr, path, 256);
+  return DefaultTitleFromPath(path, LowerWithSystemRules);
+}
+
+bool ProcessRunsInRemoteSession() noexcept {
+  if (GetSystemMetrics(SM_REMOTESESSION)) return true;
+  HKEY rawKey = nullptr;
+  if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, L"SYSTEM\\CurrentControlSet\\Control\\Terminal Server", 0, KEY_READ,
+                    &rawKey) != ERROR_SUCCESS) {
+    return false;
+  }
+  const UniqueRegistryKey key(rawKey);
+  DWORD glassSession = 0, size = sizeof glassSession, type = 0;
+  if (RegQueryValueExW(key.get(), L"GlassSessionId", nullptr, &type, reinterpret_cast<BYTE*>(&glassSession), &size) !=
+          ERROR_SUCCESS ||
+      type != REG_DWORD) {
+    return false;
+  }
+  DWORD ownSession = 0;
+  return ProcessIdToSessionId(GetCurrentProcessId(), &ownSession) && ownSession != glassSession;
+}
+
+// The hidden window's centre, moved onto another monitor while an error box belongs there, and back.
+class ApplicationWindowOnMonitorOf {
+public:
+  ApplicationWindowOnMonitorOf(HWND applicationWindow, HWND owner) : window_(applicationWindow) {
+    const HMONITOR target = MonitorFromWindow(owner, MONITOR_DEFAULTTONEAREST);
+    if (!window_ || !owner || target == MonitorFromWindow(window_, MONITOR_DEFAULTTONEAREST)) return;
+    MONITORINFO info{sizeof info};
+    if (!GetWindowRect(window_, &original_) || !GetMonitorInfoW(target, &info)) return;
+    const int width = original_.right - original_.left, height = original_.bottom - original_.top;
+    const int left = info.rcMonitor.left + (info.rcMonitor.right - info.rcMonitor.left - width) / 2;
+    const int top = info.rcMonitor.top + (info.rcMonitor.bottom - info.rcMonitor.top - height) / 2;
+    moved_ = SetWindowPos(window_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  ~ApplicationWindowOnMonitorOf() {
+    if (moved_) {
+      SetWindowPos(window_, nullptr, original_.left, original_.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+  }
+  ApplicationWindowOnMonitorOf(const ApplicationWindowOnMonitorOf&) = delete;
+  ApplicationWindowOnMonitorOf& operator=(const ApplicationWindowOnMonitorOf&) = delete;
+
+private:
+  HWND window_;
+  RECT original_{};
+  bool moved_ = false;
+};
+
+} // namespace
+
+TApplication::TApplication() : TComponent(nullptr), title_(ModuleTitle()) {
+  oleInitialized_ = SUCCEEDED(OleInitialize(nullptr));
+  HINSTANCE instance = GetModuleHandleW(nullptr);
+  icon_ = LoadIconW(instance, L"MAINICON");
+
+  WNDCLASSEXW windowClass{sizeof windowClass};
+  windowClass.lpfnWndProc = WindowProc;
+  windowClass.hInstance = instance;
+  windowClass.hIcon = icon_;
+  windowClass.lpszClassName = kWindowClass;
+  if (!RegisterClassExW(&windowClass)) throw EOSError(L"Application window class not registered", GetLastError());
+  // Zero-sized in the middle of the primary screen: boxes without another owner come up there.
+  const int left = GetSystemMetrics(SM_CXSCREEN) / 2, top = GetSystemMetrics(SM_CYSCREEN) / 2;
+  handle_.reset(CreateWindowExW(0, kWindowClass, title_.c_str(),
+                                WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX, left, top, 0,
+                                0, nullptr, nullptr, instance, nullptr));
+  if (!handle_) throw EOSError(L"Error creating the application window", GetLastError());
+}
+
+TApplication::~TApplication() {
+  // Forms first, while COM and the hidden window they may rely on still exist.
+  while (ComponentCount() > 0) delete Components(ComponentCount() - 1);
+  handle_.reset();
+  if (comInitialized_) CoUninitialize();
+  if (oleInitialized_) OleUninitialize();
+}
+
+void TApplication::Initialize() {
+  if (comInitializeDone_) return;
+  comInitializeDone_ = true;
+  // OLE made this thread a single-threaded apartment already, so this answers S_FALSE; that counts too.
+  comInitialized_ = SUCCEEDED(CoInitialize(nullptr));
+}
+
+void TApplication::SetMainFormOnTaskBar(bool value) {
+  mainFormOnTaskBar_ = value;
+  HWND window = handle_.get();
+  const auto exStyle = GetWindowLongPtrW(window, GWL_EXSTYLE);
+  if (value) {
+    SetWindowLongPtrW(window, GWL_EXSTYLE, exStyle | WS_EX_TOOLWINDOW);
+    SetWindowTextW(window, L"");
+  } else {
+    SetWindowLongPtrW(window, GWL_EXSTYLE, exStyle & ~LONG_PTR{WS_EX_TOOLWINDOW});
+    SetWindowTextW(window, title_.c_str());
+  }
+}
+
+void TApplication::FormCreated(TForm& form, bool mainForm) {
+  form.Handle();
+  if (!mainForm) return;
+  mainForm_ = &form;
+  if (mainFormOnTaskBar_) {
+    HWND window = handle_.get();
+    SetWindowLongPtrW(window, GWL_EXSTYLE, GetWindowLongPtrW(window, GWL_EXSTYLE) | WS_EX_NOACTIVATE);
+  }
+}
+
+void TApplication::Run() {
+  running_ = true;
+  remoteSession_ = ProcessRunsInRemoteSession();
+  if (mainForm_ && showMainForm_) ShowMainFormAsStarted();
+  while (!terminated_) {
+    try {
+      HandleMessage();
+    } catch (...) {
+      HandleException(this);
+    }
+  }
+  running_ = false;
+}
+
+void TApplication::ShowMainFormAsStarted() {
+  STARTUPINFOW startup{sizeof startup};
+  GetStartupInfoW(&startup);
+  const WORD showCommand = (startup.dwFlags & STARTF_USESHOWWINDOW) ? startup.wShowWindow : SW_SHOWDEFAULT;
+  if (showCommand == SW_SHOWMAXIMIZED) {
+    mainForm_->SetWindowState(wsMaximized);
+  } else if (showCommand == SW_SHOWMINNOACTIVE) {
+    mainForm_->SetWindowState(wsMinimized);
+  }
+  mainForm_->Show();
+}
+
+void TApplication::Terminate() noexcept { PostQuitMessage(0); }
+
+void TApplication::HandleMessage() {
+  MSG message{};
+  // Block until something arrives: the loop never polls.
+  if (!ProcessMessage(message)) WaitMessage();
+}
+
+bool TApplication::ProcessMessage(MSG& message) {
+  if (!PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) return false;
+  if (message.message == WM_QUIT) {
+    terminated_ = true;
+  } else if (!IsDialogKey(message)) {
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+  return true;
+}
+
+bool TApplication::IsDialogKey(const MSG& message) {
+  if (message.message != WM_KEYDOWN) return false;
+  TWinControl* control = TWinControl::FromHandle(message.hwnd);
+  TForm* form = control ? control->ParentForm() : nullptr;
+  return form && form->DialogKey(message);
+}
+
+void TApplication::HandleException(TObject*) noexcept {
+  if (HWND capture = GetCapture()) SendMessageW(capture, WM_CANCELMODE, 0, 0);
+  const std::exception_ptr error = std::current_exception();
+  if (!error) return;
+  try {
+    try {
+      std::rethrow_exception(error);
+    } catch (const EAbort&) {
+      // Leaves a command silently.
+    } catch (const Exception& raised) {
+      ShowException(raised);
+    } catch (const std::bad_alloc&) {
+      ShowException(Exception(L"Out of memory"));
+    } catch (...) {
+      ShowException(Exception(L"An error of unknown kind"));
+    }
+  } catch (...) {
+    // Nothing is left to report with; the loop goes on.
+  }
+}
+
+void TApplication::ShowException(const Exception& error) {
+  const std::wstring text = WithClosingPeriod(error.ToString());
+  HWND owner = GetActiveWindow();
+  if (!owner) owner = GetLastActivePopup(handle_.get());
+  const HWND previouslyActive = GetActiveWindow();
+  const HWND previousFocus = GetFocus();
+  {
+    const ApplicationWindowOnMonitorOf placed(handle_.get(), owner);
+    const TaskWindowsDisabled disabled(owner);
+    MessageBoxW(owner, text.c_str(), title_.c_str(), MB_OK | MB_ICONERROR);
+  }
+  if (previouslyActive && IsWindow(previouslyActive)) SetActiveWindow(previouslyActive);
+  if (previousFocus && IsWindow(previousFocus)) SetFocus(previousFocus);
+}
+
+LRESULT CALLBACK TApplication::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+  // Closing the hidden window (from the taskbar of an application without MainFormOnTaskBar) closes the main form.
+  if (message == WM_CLOSE && Application && Application->MainForm()) {
+    try {
+      Application->MainForm()->Close();
+    } catch (...) {
+      Application->HandleException(Application);
+    }
+    return 0;
+  }
+  return DefWindowProcW(window, message, wParam, lParam);
+}

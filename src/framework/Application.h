@@ -1,0 +1,99 @@
+#pragma once
+// The application object: COM for the GUI thread, the hidden application window, the message loop and the
+// report of errors that escape a command.
+
+#include <windows.h>
+
+#include <new>
+#include <string>
+
+#include "Classes.h"
+#include "Exceptions.h"
+#include "WinHandles.h"
+
+class TForm;
+
+enum class TPopupMode : std::uint8_t { pmNone, pmAuto, pmExplicit };
+using enum TPopupMode;
+
+class TApplication : public TComponent {
+public:
+  // Initialises OLE on the calling thread, works out the default title and creates the hidden window.
+  TApplication();
+  ~TApplication() override;
+
+  // Initialises COM for the GUI thread, once per process.
+  void Initialize();
+
+  bool MainFormOnTaskBar() const noexcept { return mainFormOnTaskBar_; }
+  // Set before any form exists, so that the main window, not the hidden one, has the taskbar button.
+  void SetMainFormOnTaskBar(bool value);
+
+  // Creates a form owned by the application; the first becomes the main form. `reference` is set before
+  // the form's constructor runs and reset when it fails.
+  template <class Form> void CreateForm(Form*& reference);
+
+  // Shows the main form as the process's start-up show command asks, then runs the loop until WM_QUIT.
+  void Run();
+  void Terminate() noexcept;
+  bool Terminated() const noexcept { return terminated_; }
+
+  // Reports the exception being handled, if any; never throws. Call it from a catch block.
+  void HandleException(TObject* sender) noexcept;
+  // The error box: the message with its closing period, captioned with the title, modal to the application.
+  void ShowException(const Exception& error);
+
+  const std::wstring& Title() const noexcept { return title_; }
+  HWND Handle() const noexcept { return handle_.get(); }
+  HICON Icon() const noexcept { return icon_; }
+  TForm* MainForm() const noexcept { return mainForm_; }
+  bool ShowMainForm() const noexcept { return showMainForm_; }
+  TPopupMode ModalPopupMode() const noexcept { return pmNone; }
+  // Whether the process runs in a remote desktop session, as found when the loop started.
+  bool RemoteSession() const noexcept { return remoteSession_; }
+  // True while CreateForm builds the form that will be the main form.
+  bool CreatingMainForm() const noexcept { return creatingMainForm_; }
+
+private:
+  void FormCreated(TForm& form, bool mainForm);
+  void ShowMainFormAsStarted();
+  void HandleMessage();
+  bool ProcessMessage(MSG& message);
+  bool IsDialogKey(const MSG& message);
+  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
+
+  bool oleInitialized_ = false;
+  bool comInitialized_ = false;
+  bool comInitializeDone_ = false;
+  bool mainFormOnTaskBar_ = false;
+  bool showMainForm_ = true;
+  bool terminated_ = false;
+  bool running_ = false;
+  bool remoteSession_ = false;
+  bool creatingMainForm_ = false;
+  std::wstring title_;
+  HICON icon_ = nullptr;
+  UniqueWindow handle_;
+  TForm* mainForm_ = nullptr;
+};
+
+// The one application object, created before the program's own code runs.
+extern TApplication* Application;
+
+template <class Form> void TApplication::CreateForm(Form*& reference) {
+  const bool mainForm = mainForm_ == nullptr;
+  creatingMainForm_ = mainForm;
+  void* memory = ::operator new(sizeof(Form));
+  reference = static_cast<Form*>(memory);
+  Form* form = nullptr;
+  try {
+    form = new (memory) Form(this);
+  } catch (...) {
+    creatingMainForm_ = false;
+    ::operator delete(memory);
+    reference = nullptr;
+    throw;
+  }
+  creatingMainForm_ = false;
+  FormCreated(*form, mainForm);
+}

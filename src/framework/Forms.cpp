@@ -1,0 +1,385 @@
+#include "Forms.h"
+
+#include <shellscalingapi.h>
+
+#include <algorithm>
+#include <string_view>
+
+#include "Application.h"
+#include "ComponentClasses.h"
+#include "DefinitionReader.h"
+#include "DpiScaling.h"
+#include "Exceptions.h"
+#include "StdCtrls.h"
+#include "SystemLibrary.h"
+#include "Utf8.h"
+#include "WindowDefinition.h"
+
+namespace {
+
+constexpr DWORD kFrameStyles =
+    WS_POPUP | WS_CAPTION | WS_THICKFRAME | DS_MODALFRAME | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
+
+using GetDpiForMonitorFunction = HRESULT(WINAPI*)(HMONITOR, MONITOR_DPI_TYPE, UINT*, UINT*);
+using AdjustWindowRectExForDpiFunction = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
+
+// The resolution a new window on this monitor is laid out for: the monitor's own where the system
+// tells it (Windows 8.1 and later), else the system's.
+std::int32_t MonitorDpi(HMONITOR monitor) {
+  static const auto getDpiForMonitor = [] {
+    UniqueModule shcore = LoadSystemLibrary(L"shcore.dll");
+    // Kept loaded for the life of the process, as the function pointer is.
+    return GetProc<GetDpiForMonitorFunction>(shcore.release(), "GetDpiForMonitor");
+  }();
+  UINT dpiX = 0, dpiY = 0;
+  if (getDpiForMonitor && SUCCEEDED(getDpiForMonitor(monitor, MDT_EFFECTIVE_DPI, &dpiX, &dpiY))) {
+    return static_cast<std::int32_t>(dpiX);
+  }
+  HDC screen = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
+  ReleaseDC(nullptr, screen);
+  return dpi;
+}
+
+RECT OuterRectForClient(std::int32_t width, std::int32_t height, DWORD style, DWORD exStyle, std::int32_t dpi) {
+  static const auto adjustForDpi = GetProc<AdjustWindowRectExForDpiFunction>(GetModuleHandleW(L"user32.dll"),
+                                                                             "AdjustWindowRectExForDpi");
+  RECT rect{0, 0, width, height};
+  if (adjustForDpi) {
+    adjustForDpi(&rect, style, FALSE, exStyle, static_cast<UINT>(dpi));
+  } else {
+    AdjustWindowRectEx(&rect, style, FALSE, exStyle);
+  }
+  return rect;
+}
+
+} // namespace
+
+TForm::TForm(TComponent* owner, const TFormClass& formClass) : TWinControl(owner), formClass_(formClass) {
+  ReadDefinitionResource();
+  CreateHandle();
+  const std::int32_t dpi = MonitorDpi(MonitorFromWindow(Handle(), MONITOR_DEFAULTTONEAREST));
+  if (dpi > kDesignDpi) {
+    ScaleForDpi(dpi);
+    ApplyClientSize();
+  }
+}
+
+TForm::~TForm() {
+  // The controls go first, while the window they live in still exists.
+  while (ComponentCount() > 0) delete Components(ComponentCount() - 1);
+}
+
+void TForm::ReadDefinitionResource() {
+  const std::wstring className(formClass_.className);
+  HMODULE module = GetModuleHandleW(nullptr);
+  // Resource names are matched without regard to case, so the class name finds its upper-case resource.
+  HRSRC resource = FindResourceW(module, className.c_str(), MAKEINTRESOURCEW(10));
+  HGLOBAL loaded = resource ? LoadResource(module, resource) : nullptr;
+  const void* data = loaded ? LockResource(loaded) : nullptr;
+  if (!data) throw EResNotFound(className);
+  const std::string_view text(static_cast<const char*>(data), SizeofResource(module, resource));
+  ReadDefinition(ParseWindowDefinition(text), *this);
+}
+
+void TForm::ReadProperty(const PropertyEntry& property, DefinitionRoot& root) {
+  const std::wstring& name = property.name;
+  if (name.starts_with(L"Font.")) {
+    font_.ReadProperty(std::wstring_view(name).substr(5), property);
+  } else if (name == L"Left" || name == L"Top") {
+    // Windows chooses where the window first appears; the designed position is only recorded.
+    TWinControl::ReadProperty(property, root);
+  } else if (name == L"Caption") {
+    caption_ = StringValue(property.value);
+  } else if (name == L"ClientWidth") {
+    clientWidth_ = IntegerValue(property.value);
+  } else if (name == L"ClientHeight") {
+    clientHeight_ = IntegerValue(property.value);
+  } else if (name == L"Color") {
+    if (IdentifierValue(property.value) != L"clBtnFace") ThrowInvalidPropertyValue();
+    colorIndex_ = COLOR_BTNFACE;
+  } else if (name == L"TextHeight") {
+    textHeight_ = IntegerValue(property.value);
+  } else {
+    ThrowUnknownProperty(property);
+  }
+}
+
+DefinitionReadable& TForm::CreateComponent(std::wstring_view className, std::wstring_view name) {
+  const ComponentClass* componentClass = FindComponentClass(className);
+  if (!componentClass) throw EReadError(L"Class " + std::wstring(className) + L" not found");
+  TComponent* component = componentClass->create(this);
+  component->SetName(std::wstring(name));
+  if (auto* control = dynamic_cast<TControl*>(component)) control->SetParent(this);
+  for (const PublishedField& field : formClass_.fields) {
+    if (field.name == name && !field.assign(*this, component)) {
+      throw EReadError(L"Field " + std::wstring(name) + L" is not a " + std::wstring(className));
+    }
+  }
+  return *dynamic_cast<DefinitionReadable*>(component);
+}
+
+TNotifyEvent TForm::FindMethod(std::wstring_view name) { return MethodAddress(formClass_, *this, name); }
+
+DWORD TForm::FrameStyle() const noexcept {
+  DWORD captionButtons = 0;
+  if (borderIcons_.biSystemMenu) {
+    captionButtons = WS_SYSMENU;
+    if (borderIcons_.biMinimize) captionButtons |= WS_MINIMIZEBOX;
+    if (borderIcons_.biMaximize) captionButtons |= WS_MAXIMIZEBOX;
+  }
+  switch (borderStyle_) {
+  case bsNone:
+    return WS_POPUP;
+  case bsSingle:
+    return WS_CAPTION | captionButtons;
+  case bsSizeable:
+    return WS_CAPTION | WS_THICKFRAME | captionButtons;
+  case bsDialog:
+    return WS_CAPTION | DS_MODALFRAME | (captionButtons & WS_SYSMENU);
+  case bsToolWindow:
+    return WS_CAPTION | (captionButtons & WS_SYSMENU);
+  case bsSizeToolWin:
+    return WS_CAPTION | WS_THICKFRAME | (captionButtons & WS_SYSMENU);
+  }
+  return WS_CAPTION;
+}
+
+void TForm::RegisterWindowClass() const {
+  const std::wstring className(formClass_.className);
+  HINSTANCE instance = GetModuleHandleW(nullptr);
+  WNDCLASSEXW existing{sizeof existing};
+  if (GetClassInfoExW(instance, className.c_str(), &existing)) return;
+  WNDCLASSEXW windowClass{sizeof windowClass};
+  windowClass.style = CS_DBLCLKS;
+  windowClass.lpfnWndProc = StdWndProc;
+  windowClass.hInstance = instance;
+  windowClass.hIcon = Application->Icon();
+  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  windowClass.lpszClassName = className.c_str();
+  if (!RegisterClassExW(&windowClass)) throw EOSError(L"Window class " + className + L" not registered", GetLastError());
+}
+
+void TForm::CreateHandle() {
+  RegisterWindowClass();
+  const DWORD style = WS_CLIPCHILDREN | FrameStyle();
+  // The main form of an application whose main form is on the taskbar owns its button itself; every other
+  // form is owned by the hidden application window.
+  const bool ownButton = Application->MainFormOnTaskBar() && Application->CreatingMainForm();
+  const DWORD exStyle = ownButton ? WS_EX_APPWINDOW : 0;
+  HWND owner = ownButton ? nullptr : Application->Handle();
+  const RECT outer = OuterRectForClient(clientWidth_, clientHeight_, style, exStyle, pixelsPerInch_);
+  const std::wstring className(formClass_.className);
+  HWND window = CreateWindowExW(exStyle, className.c_str(), caption_.c_str(), style, CW_USEDEFAULT, CW_USEDEFAULT,
+                                outer.right - outer.left, outer.bottom - outer.top, owner, nullptr,
+                                GetModuleHandleW(nullptr), static_cast<TWinControl*>(this));
+  if (!window) throw EOSError(L"Error creating window " + className, GetLastError());
+  RefreshBounds();
+
+  // Children in tab order, which makes it their z-order too, so the system's own tab walk agrees with ours.
+  std::vector<TWinControl*> children;
+  for (std::size_t i = 0; i < ControlCount(); ++i) {
+    if (auto* child = dynamic_cast<TWinControl*>(Controls(i))) children.push_back(child);
+  }
+  std::stable_sort(children.begin(), children.end(),
+                   [](const TWinControl* a, const TWinControl* b) { return a->TabOrder() < b->TabOrder(); });
+  for (TWinControl* child : children) child->Handle();
+  ApplyFontToControls();
+}
+
+void TForm::ApplyFontToControls() {
+  HFONT font = font_.Handle();
+  for (std::size_t i = 0; i < ControlCount(); ++i) {
+    if (auto* child = dynamic_cast<TWinControl*>(Controls(i)); child && child->HandleAllocated()) {
+      SendMessageW(child->Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    }
+  }
+}
+
+void TForm::ScaleForDpi(std::int32_t dpi) {
+  const std::int32_t from = pixelsPerInch_;
+  clientWidth_ = MulDivRound(clientWidth_, dpi, from);
+  clientHeight_ = MulDivRound(clientHeight_, dpi, from);
+  for (std::size_t i = 0; i < ControlCount(); ++i) {
+    TControl* child = Controls(i);
+    child->SetBounds(MulDivRound(child->Left(), dpi, from), MulDivRound(child->Top(), dpi, from),
+                     MulDivRound(child->Width(), dpi, from), MulDivRound(child->Height(), dpi, from));
+  }
+  // The new font reaches every control before the old one is deleted.
+  const UniqueFont previous = font_.ReleaseHandle();
+  font_.SetHeight(MulDivRound(font_.Height(), dpi, from));
+  ApplyFontToControls();
+  pixelsPerInch_ = dpi;
+}
+
+void TForm::ApplyClientSize() {
+  HWND window = Handle();
+  const auto style = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE));
+  const auto exStyle = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_EXSTYLE));
+  const RECT outer = OuterRectForClient(clientWidth_, clientHeight_, style, exStyle, pixelsPerInch_);
+  SetWindowPos(window, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TForm::SetBorderStyle(TFormBorderStyle style) {
+  if (style == borderStyle_) return;
+  borderStyle_ = style;
+  if (!HandleAllocated()) return;
+  HWND window = Handle();
+  const auto current = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE));
+  SetWindowLongPtrW(window, GWL_STYLE, static_cast<LONG_PTR>((current & ~kFrameStyles) | FrameStyle()));
+  SetWindowPos(window, nullptr, 0, 0, 0, 0, SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  RedrawWindow(window, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+namespace {
+
+int ShowCommandFor(TWindowState state) {
+  switch (state) {
+  case wsMinimized:
+    return SW_MINIMIZE;
+  case wsMaximized:
+    return SW_SHOWMAXIMIZED;
+  case wsNormal:
+    break;
+  }
+  return SW_SHOWNORMAL;
+}
+
+} // namespace
+
+void TForm::SetWindowState(TWindowState state) {
+  if (state == windowState_) return;
+  windowState_ = state;
+  if (visible_ && HandleAllocated()) ShowWindow(Handle(), ShowCommandFor(state));
+}
+
+void TForm::Show() {
+  visible_ = true;
+  // A minimized start shows only the taskbar button and leaves the active window alone.
+  ShowWindow(Handle(), windowState_ == wsMinimized ? SW_SHOWMINNOACTIVE : ShowCommandFor(windowState_));
+  position_ = poDesigned;
+}
+
+void TForm::Close() {
+  if (Application->MainForm() == this) {
+    Application->Terminate();
+  } else {
+    visible_ = false;
+    ShowWindow(Handle(), SW_HIDE);
+  }
+}
+
+void TForm::RefreshBounds() {
+  HWND window = Handle();
+  if (IsIconic(window)) return;
+  RECT outer{};
+  GetWindowRect(window, &outer);
+  UpdateBounds(outer.left, outer.top, outer.right - outer.left, outer.bottom - outer.top);
+}
+
+void TForm::SelectFirst() {
+  SelectNext(true);
+}
+
+void TForm::SelectNext(bool forward) {
+  std::vector<TWinControl*> order;
+  for (std::size_t i = 0; i < ControlCount(); ++i) {
+    auto* child = dynamic_cast<TWinControl*>(Controls(i));
+    if (child && child->TabStop() && child->CanFocus()) order.push_back(child);
+  }
+  if (order.empty()) return;
+  std::stable_sort(order.begin(), order.end(),
+                   [](const TWinControl* a, const TWinControl* b) { return a->TabOrder() < b->TabOrder(); });
+  const auto current = std::find(order.begin(), order.end(), activeControl_);
+  std::size_t next = 0;
+  if (current == order.end()) {
+    next = forward ? 0 : order.size() - 1;
+  } else {
+    const auto index = static_cast<std::size_t>(current - order.begin());
+    next = forward ? (index + 1) % order.size() : (index + order.size() - 1) % order.size();
+  }
+  order[next]->SetFocus();
+}
+
+bool TForm::DialogKey(const MSG& message) {
+  if (message.message != WM_KEYDOWN) return false;
+  const bool control = GetKeyState(VK_CONTROL) < 0;
+  const bool alt = GetKeyState(VK_MENU) < 0;
+  const bool shift = GetKeyState(VK_SHIFT) < 0;
+  switch (message.wParam) {
+  case VK_TAB:
+    if (control || alt) return false;
+    SelectNext(!shift);
+    return true;
+  case VK_RETURN:
+    if (control || alt || shift) return false;
+    if (auto* button = dynamic_cast<TButton*>(TWinControl::FromHandle(GetFocus()))) {
+      if (button->ParentForm() == this) {
+        button->Click();
+        return true;
+      }
+    }
+    return false;
+  default:
+    return false;
+  }
+}
+
+LRESULT TForm::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  HWND window = Handle();
+  switch (message) {
+  case WM_COMMAND:
+    if (HIWORD(wParam) == BN_CLICKED && lParam != 0) {
+      if (auto* button = dynamic_cast<TButton*>(FromHandle(reinterpret_cast<HWND>(lParam)))) {
+        button->Click();
+        return 0;
+      }
+    }
+    break;
+  case WM_CLOSE:
+    Close();
+    return 0;
+  case WM_SIZE:
+    windowState_ = wParam == SIZE_MINIMIZED ? wsMinimized : wParam == SIZE_MAXIMIZED ? wsMaximized : wsNormal;
+    RefreshBounds();
+    break;
+  case WM_MOVE:
+    RefreshBounds();
+    break;
+  case WM_ACTIVATE:
+    if (LOWORD(wParam) == WA_INACTIVE) {
+      // Remember where the focus was so that coming back puts it there again.
+      if (auto* focused = FromHandle(GetFocus()); focused && focused->ParentForm() == this) activeControl_ = focused;
+    }
+    break;
+  case WM_SETFOCUS:
+    if (activeControl_ && activeControl_->CanFocus()) {
+      activeControl_->SetFocus();
+    } else {
+      SelectFirst();
+    }
+    return 0;
+  case WM_ERASEBKGND: {
+    RECT client{};
+    GetClientRect(window, &client);
+    FillRect(reinterpret_cast<HDC>(wParam), &client, GetSysColorBrush(colorIndex_));
+    return 1;
+  }
+  case WM_CTLCOLORBTN:
+    return reinterpret_cast<LRESULT>(GetSysColorBrush(colorIndex_));
+  case WM_DPICHANGED: {
+    const auto dpi = static_cast<std::int32_t>(LOWORD(wParam));
+    if (dpi != pixelsPerInch_) {
+      const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
+      ScaleForDpi(dpi);
+      SetWindowPos(window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                   suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    return 0;
+  }
+  default:
+    break;
+  }
+  return DefWindowProcW(window, message, wParam, lParam);
+}

@@ -1,0 +1,92 @@
+#pragma once
+// Forms: top-level windows built from a window definition, scaled to their monitor's DPI.
+
+#include <windows.h>
+
+#include <string>
+
+#include "Controls.h"
+#include "Published.h"
+
+enum class TPosition : std::uint8_t { poDesigned, poDefaultPosOnly };
+using enum TPosition;
+
+struct TBorderIcons {
+  bool biSystemMenu = true;
+  bool biMinimize = true;
+  bool biMaximize = true;
+};
+
+class TForm : public TWinControl, public DefinitionRoot {
+public:
+  // Reads the class's window definition (the RCDATA resource named after the class), creates the window
+  // hidden and scales it to the DPI of its monitor. Raises EResNotFound when the class has no definition.
+  TForm(TComponent* owner, const TFormClass& formClass);
+  ~TForm() override;
+
+  const std::wstring& Caption() const noexcept { return caption_; }
+  std::int32_t ClientWidth() const noexcept { return clientWidth_; }
+  std::int32_t ClientHeight() const noexcept { return clientHeight_; }
+  std::int32_t PixelsPerInch() const noexcept { return pixelsPerInch_; }
+  TFont& Font() noexcept { return font_; }
+
+  TFormBorderStyle BorderStyle() const noexcept { return borderStyle_; }
+  // Changes the frame of the existing window in place: outer rectangle, z-order, activation and the minimized
+  // or maximized state stay as they are.
+  void SetBorderStyle(TFormBorderStyle style);
+
+  TWindowState WindowState() const noexcept { return windowState_; }
+  // Does nothing for the current state; shows the window in the new state when it is showing.
+  void SetWindowState(TWindowState state);
+
+  TPosition Position() const noexcept { return position_; }
+  bool Visible() const noexcept { return visible_; }
+  // Shows the window in its WindowState.
+  void Show();
+  // The user's close: for the application's main form this ends the application.
+  void Close();
+
+  // Keyboard handling offered before a message is dispatched: Tab, Shift+Tab and Enter. True when taken.
+  bool DialogKey(const MSG& message);
+
+  TWinControl* ActiveControl() const noexcept { return activeControl_; }
+  // Called by a child control that receives the focus.
+  void FocusChanged(TWinControl* control) noexcept { activeControl_ = control; }
+
+  // How the definition builds the form.
+  void ReadProperty(const PropertyEntry& property, DefinitionRoot& root) override;
+  std::wstring_view DefinitionClassName() const override { return formClass_.className; }
+  DefinitionReadable& CreateComponent(std::wstring_view className, std::wstring_view name) override;
+  TNotifyEvent FindMethod(std::wstring_view name) override;
+
+protected:
+  void CreateHandle() override;
+  LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+  void ReadDefinitionResource();
+  void RegisterWindowClass() const;
+  DWORD FrameStyle() const noexcept;
+  // Rescales the client area, the child controls and the font from the current DPI to `dpi`.
+  void ScaleForDpi(std::int32_t dpi);
+  void ApplyClientSize();
+  void ApplyFontToControls();
+  void SelectNext(bool forward);
+  void SelectFirst();
+  void RefreshBounds();
+
+  const TFormClass& formClass_;
+  std::wstring caption_;
+  std::int32_t clientWidth_ = 0;
+  std::int32_t clientHeight_ = 0;
+  std::int32_t pixelsPerInch_ = 96;
+  std::int32_t textHeight_ = 0;
+  int colorIndex_ = COLOR_BTNFACE;
+  TFont font_;
+  TFormBorderStyle borderStyle_ = bsSizeable;
+  TBorderIcons borderIcons_;
+  TWindowState windowState_ = wsNormal;
+  TPosition position_ = poDefaultPosOnly;
+  bool visible_ = false;
+  TWinControl* activeControl_ = nullptr;
+};

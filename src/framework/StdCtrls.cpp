@@ -1,0 +1,63 @@
+#include "StdCtrls.h"
+
+#include <commctrl.h>
+
+#include "Exceptions.h"
+#include "Forms.h"
+
+TButton::TButton(TComponent* owner) : TWinControl(owner) { SetTabStop(true); }
+
+void TButton::Click() {
+  if (onClick_) onClick_(this);
+}
+
+void TButton::ReadProperty(const PropertyEntry& property, DefinitionRoot& root) {
+  if (property.name == L"Caption") {
+    caption_ = StringValue(property.value);
+  } else if (property.name == L"OnClick") {
+    onClick_ = EventValue(property.value, root);
+  } else if (property.name == L"Default") {
+    default_ = BooleanValue(property.value);
+  } else if (property.name == L"Cancel") {
+    cancel_ = BooleanValue(property.value);
+  } else {
+    TWinControl::ReadProperty(property, root);
+  }
+}
+
+void TButton::CreateHandle() {
+  if (!Parent()) throw EOSError(L"Control " + Name() + L" has no parent window", ERROR_INVALID_PARAMETER);
+  const DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | (default_ ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
+  HWND window = CreateWindowExW(0, WC_BUTTONW, caption_.c_str(), style, Left(), Top(), Width(), Height(),
+                                Parent()->Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
+  if (!window) throw EOSError(L"Error creating window " + Name(), GetLastError());
+  AttachHandle(window);
+  if (!SetWindowSubclass(window, SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(static_cast<TWinControl*>(this)))) {
+    ReleaseHandle();
+    throw EOSError(L"Error subclassing window " + Name(), GetLastError());
+  }
+}
+
+LRESULT TButton::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  HWND window = Handle();
+  switch (message) {
+  case WM_SETFOCUS:
+    // The focused button is the one Enter presses, so it is drawn as the default button.
+    SendMessageW(window, BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE);
+    if (TForm* form = ParentForm()) form->FocusChanged(this);
+    break;
+  case WM_KILLFOCUS:
+    if (!default_) SendMessageW(window, BM_SETSTYLE, BS_PUSHBUTTON, TRUE);
+    break;
+  case WM_WINDOWPOSCHANGED: {
+    RECT bounds{};
+    GetWindowRect(window, &bounds);
+    MapWindowPoints(HWND_DESKTOP, GetParent(window), reinterpret_cast<POINT*>(&bounds), 2);
+    UpdateBounds(bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top);
+    break;
+  }
+  default:
+    break;
+  }
+  return DefSubclass(window, message, wParam, lParam);
+}
