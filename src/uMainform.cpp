@@ -1,6 +1,6 @@
 #include "uMainform.h"
 
-TForm1* Form1 = nullptr;
+TForm1 *Form1 = nullptr;
 
 namespace {
 
@@ -21,10 +21,10 @@ constexpr PublishedMethod kMethods[] = {
 
 const TFormClass TForm1::Class{L"TForm1", kFields, kMethods};
 
-TForm1::TForm1(TComponent* owner) : TForm(owner, Class) {}
+TForm1::TForm1(TComponent *owner) : TForm(owner, Class) {}
 
-void TForm1::Button1Click(TObject*) {}
+void TForm1::Button1Click(TObject *) {}
 
-void TForm1::Button2Click(TObject*) {}
+void TForm1::Button2Click(TObject *) {}
 
-void TForm1::Button3Click(TObject*) {}
+void TForm1::Button3Click(TObject *) {}

@@ -34,17 +34,17 @@ public:
   using TComponent::TComponent;
 
   std::size_t MonitorCount();
-  TMonitor* Monitors(std::size_t index);
+  TMonitor *Monitors(std::size_t index);
   // The monitor of `Monitors` that the system picks for the window; the list is enumerated again once when
   // the system names a monitor it does not hold. Null when none can be had.
-  TMonitor* MonitorFromWindow(HWND window, TMonitorDefaultTo defaultTo = mdNearest);
+  TMonitor *MonitorFromWindow(HWND window, TMonitorDefaultTo defaultTo = mdNearest);
 
 private:
   void GetMonitors();
-  TMonitor* FindMonitor(HMONITOR handle) noexcept;
+  TMonitor *FindMonitor(HMONITOR handle) noexcept;
 
   std::vector<TMonitor> monitors_;
   bool enumerated_ = false;
 };
 
-extern TScreen* Screen;
+extern TScreen *Screen;

@@ -9,7 +9,8 @@ constexpr std::int32_t MulDivRound(std::int32_t value, std::int32_t numerator, s
   if (denominator == 0) return -1;
   std::int64_t product = std::int64_t{value} * numerator;
   const bool negative = (product < 0) != (denominator < 0);
-  const std::uint64_t magnitude = product < 0 ? static_cast<std::uint64_t>(-product) : static_cast<std::uint64_t>(product);
+  const std::uint64_t magnitude =
+      product < 0 ? static_cast<std::uint64_t>(-product) : static_cast<std::uint64_t>(product);
   const std::uint64_t divisor = denominator < 0 ? static_cast<std::uint64_t>(-std::int64_t{denominator})
                                                 : static_cast<std::uint64_t>(denominator);
   const std::uint64_t rounded = (magnitude + divisor / 2) / divisor;

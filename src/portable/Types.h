@@ -9,7 +9,7 @@ struct TRect {
   std::int32_t Right = 0;
   std::int32_t Bottom = 0;
 
-  friend bool operator==(const TRect&, const TRect&) = default;
+  friend bool operator==(const TRect &, const TRect &) = default;
 };
 
 enum class TWindowState : std::uint8_t { wsNormal, wsMinimized, wsMaximized };

@@ -8,20 +8,19 @@ namespace {
 using Kind = PropertyValue::Kind;
 
 TEST(WindowDefinition, ReadsPropertiesAndComponentsInOrder) {
-  const ObjectDefinition form = ParseWindowDefinition(
-      "# the main window\n"
-      "Form1: TForm1 {\n"
-      "  Caption = \"Gr\xC3\xBC\xC3\x9F \\\"Gott\\\" \\\\\"\n"
-      "  ClientWidth = 624\n"
-      "  Font.Height = -12\n"
-      "  Color = clBtnFace # trailing comment\n"
-      "  Font.Style = [ fsBold , fsItalic ]\n"
-      "  Options = []\n"
-      "  Button1: TButton {\n"
-      "    OnClick = Button1Click\n"
-      "  }\n"
-      "  Dialog1:TFileOpenDialog{Left=312 Top=160}\n"
-      "}\n");
+  const ObjectDefinition form = ParseWindowDefinition("# the main window\n"
+                                                      "Form1: TForm1 {\n"
+                                                      "  Caption = \"Gr\xC3\xBC\xC3\x9F \\\"Gott\\\" \\\\\"\n"
+                                                      "  ClientWidth = 624\n"
+                                                      "  Font.Height = -12\n"
+                                                      "  Color = clBtnFace # trailing comment\n"
+                                                      "  Font.Style = [ fsBold , fsItalic ]\n"
+                                                      "  Options = []\n"
+                                                      "  Button1: TButton {\n"
+                                                      "    OnClick = Button1Click\n"
+                                                      "  }\n"
+                                                      "  Dialog1:TFileOpenDialog{Left=312 Top=160}\n"
+                                                      "}\n");
 
   EXPECT_EQ(form.name, L"Form1");
   EXPECT_EQ(form.className, L"TForm1");
@@ -59,8 +58,8 @@ TEST(WindowDefinition, ReadsTheExtremesOfA32BitInteger) {
 
 TEST(WindowDefinition, MalformedTextIsAnErrorNamingItsLine) {
   const struct {
-    const char* text;
-    const wchar_t* message;
+    const char *text;
+    const wchar_t *message;
   } cases[] = {
       {"", L"line 1: expected a component name"},
       {"Form1 TForm1 {}", L"line 1: expected \":\""},
@@ -81,11 +80,11 @@ TEST(WindowDefinition, MalformedTextIsAnErrorNamingItsLine) {
       {"Form1: TForm1 {}\nForm2: TForm2 {}", L"line 2: text after the end of the definition"},
       {"Form1: TForm1 {\n  @ = 1\n}", L"line 2: expected a property or component name"},
   };
-  for (const auto& c : cases) {
+  for (const auto &c : cases) {
     try {
       ParseWindowDefinition(c.text);
       ADD_FAILURE() << "accepted: " << c.text;
-    } catch (const EParserError& error) {
+    } catch (const EParserError &error) {
       EXPECT_EQ(error.Message(), std::wstring(L"Window definition, ") + c.message) << c.text;
     }
   }
