@@ -1,8 +1,15 @@
 #include "uMainform.h"
 
-TForm1 *Form1 = nullptr;
+#include "FullscreenToggle.h"
+#include "Screen.h"
+
+TForm1* Form1 = nullptr;
 
 namespace {
+
+// The outer rectangle and state of the window when it last went fullscreen.
+TRect rect;
+TWindowState ws = wsNormal;
 
 constexpr PublishedField kFields[] = {
     PublishField<&TForm1::Button1>(L"Button1"),
@@ -21,10 +28,10 @@ constexpr PublishedMethod kMethods[] = {
 
 const TFormClass TForm1::Class{L"TForm1", kFields, kMethods};
 
-TForm1::TForm1(TComponent *owner) : TForm(owner, Class) {}
+TForm1::TForm1(TComponent* owner) : TForm(owner, Class) { InitializeComponent(); }
 
-void TForm1::Button1Click(TObject *) {}
+void TForm1::Button1Click(TObject*) {}
 
-void TForm1::Button2Click(TObject *) {}
+void TForm1::Button2Click(TObject*) {}
 
-void TForm1::Button3Click(TObject *) {}
+void TForm1::Button3Click(TObject*) { ToggleFullscreen(*this, *Screen, rect, ws); }

@@ -7,13 +7,13 @@
 #include "TaskWindows.h"
 #include "TextRules.h"
 
-TApplication *Application = nullptr;
+TApplication* Application = nullptr;
 
 namespace {
 
 constexpr wchar_t kWindowClass[] = L"TApplication";
 
-void LowerWithSystemRules(std::wstring &text) {
+void LowerWithSystemRules(std::wstring& text) {
   if (!text.empty()) CharLowerBuffW(text.data(), static_cast<DWORD>(text.size()));
 }
 
@@ -32,7 +32,7 @@ bool ProcessRunsInRemoteSession() noexcept {
   }
   const UniqueRegistryKey key(rawKey);
   DWORD glassSession = 0, size = sizeof glassSession, type = 0;
-  if (RegQueryValueExW(key.get(), L"GlassSessionId", nullptr, &type, reinterpret_cast<BYTE *>(&glassSession), &size) !=
+  if (RegQueryValueExW(key.get(), L"GlassSessionId", nullptr, &type, reinterpret_cast<BYTE*>(&glassSession), &size) !=
           ERROR_SUCCESS ||
       type != REG_DWORD) {
     return false;
@@ -59,8 +59,8 @@ public:
       SetWindowPos(window_, nullptr, original_.left, original_.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
   }
-  ApplicationWindowOnMonitorOf(const ApplicationWindowOnMonitorOf &) = delete;
-  ApplicationWindowOnMonitorOf &operator=(const ApplicationWindowOnMonitorOf &) = delete;
+  ApplicationWindowOnMonitorOf(const ApplicationWindowOnMonitorOf&) = delete;
+  ApplicationWindowOnMonitorOf& operator=(const ApplicationWindowOnMonitorOf&) = delete;
 
 private:
   HWND window_;
@@ -117,7 +117,7 @@ void TApplication::SetMainFormOnTaskBar(bool value) {
   }
 }
 
-void TApplication::FormCreated(TForm &form, bool mainForm) {
+void TApplication::FormCreated(TForm& form, bool mainForm) {
   form.Handle();
   if (!mainForm) return;
   mainForm_ = &form;
@@ -161,7 +161,7 @@ void TApplication::HandleMessage() {
   if (!ProcessMessage(message)) WaitMessage();
 }
 
-bool TApplication::ProcessMessage(MSG &message) {
+bool TApplication::ProcessMessage(MSG& message) {
   if (!PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) return false;
   if (message.message == WM_QUIT) {
     terminated_ = true;
@@ -172,25 +172,25 @@ bool TApplication::ProcessMessage(MSG &message) {
   return true;
 }
 
-bool TApplication::IsDialogKey(const MSG &message) {
+bool TApplication::IsDialogKey(const MSG& message) {
   if (message.message != WM_KEYDOWN) return false;
-  TWinControl *control = TWinControl::FromHandle(message.hwnd);
-  TForm *form = control ? control->ParentForm() : nullptr;
+  TWinControl* control = TWinControl::FromHandle(message.hwnd);
+  TForm* form = control ? control->ParentForm() : nullptr;
   return form && form->DialogKey(message);
 }
 
-void TApplication::HandleException(TObject *) noexcept {
+void TApplication::HandleException(TObject*) noexcept {
   if (HWND capture = GetCapture()) SendMessageW(capture, WM_CANCELMODE, 0, 0);
   const std::exception_ptr error = std::current_exception();
   if (!error) return;
   try {
     try {
       std::rethrow_exception(error);
-    } catch (const EAbort &) {
+    } catch (const EAbort&) {
       // Leaves a command silently.
-    } catch (const Exception &raised) {
+    } catch (const Exception& raised) {
       ShowException(raised);
-    } catch (const std::bad_alloc &) {
+    } catch (const std::bad_alloc&) {
       ShowException(Exception(L"Out of memory"));
     } catch (...) {
       ShowException(Exception(L"An error of unknown kind"));
@@ -200,7 +200,7 @@ void TApplication::HandleException(TObject *) noexcept {
   }
 }
 
-void TApplication::ShowException(const Exception &error) {
+void TApplication::ShowException(const Exception& error) {
   const std::wstring text = WithClosingPeriod(error.ToString());
   HWND owner = GetActiveWindow();
   if (!owner) owner = GetLastActivePopup(handle_.get());

@@ -31,7 +31,7 @@ public:
 
   // Creates a form owned by the application; the first becomes the main form. `reference` is set before
   // the form's constructor runs and reset when it fails.
-  template <class Form> void CreateForm(Form *&reference);
+  template <class Form> void CreateForm(Form*& reference);
 
   // Shows the main form as the process's start-up show command asks, then runs the loop until WM_QUIT.
   void Run();
@@ -39,14 +39,14 @@ public:
   bool Terminated() const noexcept { return terminated_; }
 
   // Reports the exception being handled, if any; never throws. Call it from a catch block.
-  void HandleException(TObject *sender) noexcept;
+  void HandleException(TObject* sender) noexcept;
   // The error box: the message with its closing period, captioned with the title, modal to the application.
-  void ShowException(const Exception &error);
+  void ShowException(const Exception& error);
 
-  const std::wstring &Title() const noexcept { return title_; }
+  const std::wstring& Title() const noexcept { return title_; }
   HWND Handle() const noexcept { return handle_.get(); }
   HICON Icon() const noexcept { return icon_; }
-  TForm *MainForm() const noexcept { return mainForm_; }
+  TForm* MainForm() const noexcept { return mainForm_; }
   bool ShowMainForm() const noexcept { return showMainForm_; }
   TPopupMode ModalPopupMode() const noexcept { return pmNone; }
   // Whether the process runs in a remote desktop session, as found when the loop started.
@@ -55,11 +55,11 @@ public:
   bool CreatingMainForm() const noexcept { return creatingMainForm_; }
 
 private:
-  void FormCreated(TForm &form, bool mainForm);
+  void FormCreated(TForm& form, bool mainForm);
   void ShowMainFormAsStarted();
   void HandleMessage();
-  bool ProcessMessage(MSG &message);
-  bool IsDialogKey(const MSG &message);
+  bool ProcessMessage(MSG& message);
+  bool IsDialogKey(const MSG& message);
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
 
   bool oleInitialized_ = false;
@@ -74,18 +74,18 @@ private:
   std::wstring title_;
   HICON icon_ = nullptr;
   UniqueWindow handle_;
-  TForm *mainForm_ = nullptr;
+  TForm* mainForm_ = nullptr;
 };
 
 // The one application object, created before the program's own code runs.
-extern TApplication *Application;
+extern TApplication* Application;
 
-template <class Form> void TApplication::CreateForm(Form *&reference) {
+template <class Form> void TApplication::CreateForm(Form*& reference) {
   const bool mainForm = mainForm_ == nullptr;
   creatingMainForm_ = mainForm;
-  void *memory = ::operator new(sizeof(Form));
-  reference = static_cast<Form *>(memory);
-  Form *form = nullptr;
+  void* memory = ::operator new(sizeof(Form));
+  reference = static_cast<Form*>(memory);
+  Form* form = nullptr;
   try {
     form = new (memory) Form(this);
   } catch (...) {

@@ -5,7 +5,7 @@
 
 namespace {
 
-template <class Component> TComponent *Create(TComponent *owner) { return new Component(owner); }
+template <class Component> TComponent* Create(TComponent* owner) { return new Component(owner); }
 
 constexpr ComponentClass kClasses[] = {
     {L"TButton", Create<TButton>},
@@ -14,8 +14,8 @@ constexpr ComponentClass kClasses[] = {
 
 } // namespace
 
-const ComponentClass *FindComponentClass(std::wstring_view name) noexcept {
-  for (const ComponentClass &componentClass : kClasses) {
+const ComponentClass* FindComponentClass(std::wstring_view name) noexcept {
+  for (const ComponentClass& componentClass : kClasses) {
     if (componentClass.name == name) return &componentClass;
   }
   return nullptr;

@@ -7,7 +7,7 @@
 
 struct ComponentClass {
   std::wstring_view name;
-  TComponent *(*create)(TComponent *owner);
+  TComponent* (*create)(TComponent* owner);
 };
 
-const ComponentClass *FindComponentClass(std::wstring_view name) noexcept;
+const ComponentClass* FindComponentClass(std::wstring_view name) noexcept;

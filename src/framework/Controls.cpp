@@ -52,15 +52,15 @@ HFONT TFont::Handle() {
 
 namespace {
 
-COLORREF NamedColor(const std::wstring &name) {
+COLORREF NamedColor(const std::wstring& name) {
   static constexpr struct {
-    const wchar_t *name;
+    const wchar_t* name;
     int systemColor;
   } kSystemColors[] = {{L"clBtnFace", COLOR_BTNFACE},
                        {L"clBtnText", COLOR_BTNTEXT},
                        {L"clWindow", COLOR_WINDOW},
                        {L"clWindowText", COLOR_WINDOWTEXT}};
-  for (const auto &color : kSystemColors) {
+  for (const auto& color : kSystemColors) {
     if (name == color.name) return GetSysColor(color.systemColor);
   }
   ThrowInvalidPropertyValue();
@@ -68,7 +68,7 @@ COLORREF NamedColor(const std::wstring &name) {
 
 } // namespace
 
-void TFont::ReadProperty(std::wstring_view name, const PropertyEntry &property) {
+void TFont::ReadProperty(std::wstring_view name, const PropertyEntry& property) {
   if (name == L"Height") {
     SetHeight(IntegerValue(property.value));
   } else if (name == L"Name") {
@@ -76,7 +76,7 @@ void TFont::ReadProperty(std::wstring_view name, const PropertyEntry &property) 
   } else if (name == L"Color") {
     SetColor(NamedColor(IdentifierValue(property.value)));
   } else if (name == L"Charset") {
-    const std::wstring &charset = IdentifierValue(property.value);
+    const std::wstring& charset = IdentifierValue(property.value);
     if (charset == L"DEFAULT_CHARSET") {
       SetCharset(DEFAULT_CHARSET);
     } else if (charset == L"ANSI_CHARSET") {
@@ -86,7 +86,7 @@ void TFont::ReadProperty(std::wstring_view name, const PropertyEntry &property) 
     }
   } else if (name == L"Style") {
     bool bold = false, italic = false;
-    for (const std::wstring &style : SetValue(property.value)) {
+    for (const std::wstring& style : SetValue(property.value)) {
       if (style == L"fsBold") {
         bold = true;
       } else if (style == L"fsItalic") {
@@ -108,15 +108,15 @@ void TControl::SetBounds(std::int32_t left, std::int32_t top, std::int32_t width
   UpdateBounds(left, top, width, height);
 }
 
-void TControl::SetParent(TWinControl *parent) {
+void TControl::SetParent(TWinControl* parent) {
   if (parent_ == parent) return;
   if (parent_) std::erase(parent_->controls_, this);
   parent_ = parent;
   if (parent_) parent_->controls_.push_back(this);
 }
 
-void TControl::ReadProperty(const PropertyEntry &property, DefinitionRoot &) {
-  const std::wstring &name = property.name;
+void TControl::ReadProperty(const PropertyEntry& property, DefinitionRoot&) {
+  const std::wstring& name = property.name;
   if (name == L"Left") {
     SetBounds(IntegerValue(property.value), top_, width_, height_);
   } else if (name == L"Top") {
@@ -134,7 +134,7 @@ void TControl::ReadProperty(const PropertyEntry &property, DefinitionRoot &) {
 
 TWinControl::~TWinControl() {
   SetParent(nullptr);
-  for (TControl *child : controls_) child->parent_ = nullptr;
+  for (TControl* child : controls_) child->parent_ = nullptr;
   ReleaseHandle();
 }
 
@@ -161,13 +161,13 @@ void TWinControl::SetFocus() {
   if (handle_) ::SetFocus(handle_.get());
 }
 
-TForm *TWinControl::ParentForm() {
-  TWinControl *control = this;
+TForm* TWinControl::ParentForm() {
+  TWinControl* control = this;
   while (control->Parent()) control = control->Parent();
-  return dynamic_cast<TForm *>(control);
+  return dynamic_cast<TForm*>(control);
 }
 
-void TWinControl::ReadProperty(const PropertyEntry &property, DefinitionRoot &root) {
+void TWinControl::ReadProperty(const PropertyEntry& property, DefinitionRoot& root) {
   if (property.name == L"TabOrder") {
     tabOrder_ = IntegerValue(property.value);
   } else if (property.name == L"TabStop") {
@@ -201,12 +201,12 @@ void TWinControl::ReleaseHandle() noexcept {
   handle_.reset();
 }
 
-TWinControl *TWinControl::FromHandle(HWND window) noexcept {
+TWinControl* TWinControl::FromHandle(HWND window) noexcept {
   // Another process's window answers nothing here: properties are read only within the process.
-  return window ? static_cast<TWinControl *>(GetPropW(window, kControlProperty)) : nullptr;
+  return window ? static_cast<TWinControl*>(GetPropW(window, kControlProperty)) : nullptr;
 }
 
-LRESULT TWinControl::Dispatch(TWinControl &control, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+LRESULT TWinControl::Dispatch(TWinControl& control, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
   try {
     return control.WndProc(message, wParam, lParam);
   } catch (...) {
@@ -216,9 +216,9 @@ LRESULT TWinControl::Dispatch(TWinControl &control, UINT message, WPARAM wParam,
 }
 
 LRESULT CALLBACK TWinControl::StdWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
-  auto *control = reinterpret_cast<TWinControl *>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  auto* control = reinterpret_cast<TWinControl*>(GetWindowLongPtrW(window, GWLP_USERDATA));
   if (message == WM_NCCREATE) {
-    control = static_cast<TWinControl *>(reinterpret_cast<CREATESTRUCTW *>(lParam)->lpCreateParams);
+    control = static_cast<TWinControl*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
     SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(control));
     control->AttachHandle(window);
   }
@@ -234,7 +234,7 @@ LRESULT CALLBACK TWinControl::StdWndProc(HWND window, UINT message, WPARAM wPara
 
 LRESULT CALLBACK TWinControl::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                            DWORD_PTR refData) noexcept {
-  auto &control = *reinterpret_cast<TWinControl *>(refData);
+  auto& control = *reinterpret_cast<TWinControl*>(refData);
   if (message == WM_NCDESTROY) {
     RemoveWindowSubclass(window, SubclassProc, kSubclassId);
     RemovePropW(window, kControlProperty);

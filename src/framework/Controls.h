@@ -34,7 +34,7 @@ public:
   UniqueFont ReleaseHandle() noexcept { return std::move(handle_); }
 
   // Takes the properties that a window definition gives as "Font.X".
-  void ReadProperty(std::wstring_view name, const PropertyEntry &property);
+  void ReadProperty(std::wstring_view name, const PropertyEntry& property);
 
 private:
   void Changed() noexcept { handle_.reset(); }
@@ -50,7 +50,7 @@ private:
 
 class TControl : public TComponent, public DefinitionReadable {
 public:
-  explicit TControl(TComponent *owner) : TComponent(owner) {}
+  explicit TControl(TComponent* owner) : TComponent(owner) {}
 
   std::int32_t Left() const noexcept { return left_; }
   std::int32_t Top() const noexcept { return top_; }
@@ -62,10 +62,10 @@ public:
   // Moves and sizes the control; does nothing for unchanged bounds.
   virtual void SetBounds(std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height);
 
-  TWinControl *Parent() const noexcept { return parent_; }
-  void SetParent(TWinControl *parent);
+  TWinControl* Parent() const noexcept { return parent_; }
+  void SetParent(TWinControl* parent);
 
-  void ReadProperty(const PropertyEntry &property, DefinitionRoot &root) override;
+  void ReadProperty(const PropertyEntry& property, DefinitionRoot& root) override;
 
 protected:
   // Records bounds that Windows reports, without moving anything.
@@ -75,7 +75,7 @@ protected:
 
 private:
   friend class TWinControl;
-  TWinControl *parent_ = nullptr;
+  TWinControl* parent_ = nullptr;
   std::int32_t left_ = 0;
   std::int32_t top_ = 0;
   std::int32_t width_ = 0;
@@ -84,7 +84,7 @@ private:
 
 class TWinControl : public TControl {
 public:
-  explicit TWinControl(TComponent *owner) : TControl(owner) {}
+  explicit TWinControl(TComponent* owner) : TControl(owner) {}
   ~TWinControl() override;
 
   bool HandleAllocated() const noexcept { return static_cast<bool>(handle_); }
@@ -95,7 +95,7 @@ public:
 
   // Child controls in the order they were given this parent, which is also their z-order.
   std::size_t ControlCount() const noexcept { return controls_.size(); }
-  TControl *Controls(std::size_t index) const { return controls_.at(index); }
+  TControl* Controls(std::size_t index) const { return controls_.at(index); }
 
   std::int32_t TabOrder() const noexcept { return tabOrder_; }
   bool TabStop() const noexcept { return tabStop_; }
@@ -103,12 +103,12 @@ public:
   void SetFocus();
 
   // The form that holds this control, itself for a form.
-  TForm *ParentForm();
+  TForm* ParentForm();
 
   // The framework control that owns a window, or null for foreign windows.
-  static TWinControl *FromHandle(HWND window) noexcept;
+  static TWinControl* FromHandle(HWND window) noexcept;
 
-  void ReadProperty(const PropertyEntry &property, DefinitionRoot &root) override;
+  void ReadProperty(const PropertyEntry& property, DefinitionRoot& root) override;
 
 protected:
   virtual void CreateHandle() = 0;
@@ -130,10 +130,10 @@ protected:
 
 private:
   friend class TControl;
-  static LRESULT Dispatch(TWinControl &control, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
+  static LRESULT Dispatch(TWinControl& control, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
 
   UniqueWindow handle_;
-  std::vector<TControl *> controls_;
+  std::vector<TControl*> controls_;
   std::int32_t tabOrder_ = -1;
   bool tabStop_ = false;
 };

@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
-void TFileOpenDialog::ReadProperty(const PropertyEntry &property, DefinitionRoot &) {
-  const std::wstring &name = property.name;
+void TFileOpenDialog::ReadProperty(const PropertyEntry& property, DefinitionRoot&) {
+  const std::wstring& name = property.name;
   if (name == L"Left" || name == L"Top") {
     // A place on the design surface only: Left in the low 16 bits, Top in the high 16 bits.
     const auto value = static_cast<std::uint32_t>(IntegerValue(property.value)) & 0xFFFFu;

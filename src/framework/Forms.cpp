@@ -20,8 +20,8 @@ namespace {
 constexpr DWORD kFrameStyles =
     WS_POPUP | WS_CAPTION | WS_THICKFRAME | DS_MODALFRAME | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
 
-using GetDpiForMonitorFunction = HRESULT(WINAPI *)(HMONITOR, MONITOR_DPI_TYPE, UINT *, UINT *);
-using AdjustWindowRectExForDpiFunction = BOOL(WINAPI *)(RECT *, DWORD, BOOL, DWORD, UINT);
+using GetDpiForMonitorFunction = HRESULT(WINAPI*)(HMONITOR, MONITOR_DPI_TYPE, UINT*, UINT*);
+using AdjustWindowRectExForDpiFunction = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
 
 // The resolution a new window on this monitor is laid out for: the monitor's own where the system
 // tells it (Windows 8.1 and later), else the system's.
@@ -55,7 +55,9 @@ RECT OuterRectForClient(std::int32_t width, std::int32_t height, DWORD style, DW
 
 } // namespace
 
-TForm::TForm(TComponent *owner, const TFormClass &formClass) : TWinControl(owner), formClass_(formClass) {
+TForm::TForm(TComponent* owner, const TFormClass& formClass) : TWinControl(owner), formClass_(formClass) {}
+
+void TForm::InitializeComponent() {
   ReadDefinitionResource();
   CreateHandle();
   const std::int32_t dpi = MonitorDpi(MonitorFromWindow(Handle(), MONITOR_DEFAULTTONEAREST));
@@ -76,14 +78,14 @@ void TForm::ReadDefinitionResource() {
   // Resource names are matched without regard to case, so the class name finds its upper-case resource.
   HRSRC resource = FindResourceW(module, className.c_str(), MAKEINTRESOURCEW(10));
   HGLOBAL loaded = resource ? LoadResource(module, resource) : nullptr;
-  const void *data = loaded ? LockResource(loaded) : nullptr;
+  const void* data = loaded ? LockResource(loaded) : nullptr;
   if (!data) throw EResNotFound(className);
-  const std::string_view text(static_cast<const char *>(data), SizeofResource(module, resource));
+  const std::string_view text(static_cast<const char*>(data), SizeofResource(module, resource));
   ReadDefinition(ParseWindowDefinition(text), *this);
 }
 
-void TForm::ReadProperty(const PropertyEntry &property, DefinitionRoot &root) {
-  const std::wstring &name = property.name;
+void TForm::ReadProperty(const PropertyEntry& property, DefinitionRoot& root) {
+  const std::wstring& name = property.name;
   if (name.starts_with(L"Font.")) {
     font_.ReadProperty(std::wstring_view(name).substr(5), property);
   } else if (name == L"Left" || name == L"Top") {
@@ -105,18 +107,18 @@ void TForm::ReadProperty(const PropertyEntry &property, DefinitionRoot &root) {
   }
 }
 
-DefinitionReadable &TForm::CreateComponent(std::wstring_view className, std::wstring_view name) {
-  const ComponentClass *componentClass = FindComponentClass(className);
+DefinitionReadable& TForm::CreateComponent(std::wstring_view className, std::wstring_view name) {
+  const ComponentClass* componentClass = FindComponentClass(className);
   if (!componentClass) throw EReadError(L"Class " + std::wstring(className) + L" not found");
-  TComponent *component = componentClass->create(this);
+  TComponent* component = componentClass->create(this);
   component->SetName(std::wstring(name));
-  if (auto *control = dynamic_cast<TControl *>(component)) control->SetParent(this);
-  for (const PublishedField &field : formClass_.fields) {
+  if (auto* control = dynamic_cast<TControl*>(component)) control->SetParent(this);
+  for (const PublishedField& field : formClass_.fields) {
     if (field.name == name && !field.assign(*this, component)) {
       throw EReadError(L"Field " + std::wstring(name) + L" is not a " + std::wstring(className));
     }
   }
-  return *dynamic_cast<DefinitionReadable *>(component);
+  return *dynamic_cast<DefinitionReadable*>(component);
 }
 
 TNotifyEvent TForm::FindMethod(std::wstring_view name) { return MethodAddress(formClass_, *this, name); }
@@ -173,25 +175,25 @@ void TForm::CreateHandle() {
   const std::wstring className(formClass_.className);
   HWND window = CreateWindowExW(exStyle, className.c_str(), caption_.c_str(), style, CW_USEDEFAULT, CW_USEDEFAULT,
                                 outer.right - outer.left, outer.bottom - outer.top, owner, nullptr,
-                                GetModuleHandleW(nullptr), static_cast<TWinControl *>(this));
+                                GetModuleHandleW(nullptr), static_cast<TWinControl*>(this));
   if (!window) throw EOSError(L"Error creating window " + className, GetLastError());
   RefreshBounds();
 
   // Children in tab order, which makes it their z-order too, so the system's own tab walk agrees with ours.
-  std::vector<TWinControl *> children;
+  std::vector<TWinControl*> children;
   for (std::size_t i = 0; i < ControlCount(); ++i) {
-    if (auto *child = dynamic_cast<TWinControl *>(Controls(i))) children.push_back(child);
+    if (auto* child = dynamic_cast<TWinControl*>(Controls(i))) children.push_back(child);
   }
   std::stable_sort(children.begin(), children.end(),
-                   [](const TWinControl *a, const TWinControl *b) { return a->TabOrder() < b->TabOrder(); });
-  for (TWinControl *child : children) child->Handle();
+                   [](const TWinControl* a, const TWinControl* b) { return a->TabOrder() < b->TabOrder(); });
+  for (TWinControl* child : children) child->Handle();
   ApplyFontToControls();
 }
 
 void TForm::ApplyFontToControls() {
   HFONT font = font_.Handle();
   for (std::size_t i = 0; i < ControlCount(); ++i) {
-    if (auto *child = dynamic_cast<TWinControl *>(Controls(i)); child && child->HandleAllocated()) {
+    if (auto* child = dynamic_cast<TWinControl*>(Controls(i)); child && child->HandleAllocated()) {
       SendMessageW(child->Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
     }
   }
@@ -202,7 +204,7 @@ void TForm::ScaleForDpi(std::int32_t dpi) {
   clientWidth_ = MulDivRound(clientWidth_, dpi, from);
   clientHeight_ = MulDivRound(clientHeight_, dpi, from);
   for (std::size_t i = 0; i < ControlCount(); ++i) {
-    TControl *child = Controls(i);
+    TControl* child = Controls(i);
     child->SetBounds(MulDivRound(child->Left(), dpi, from), MulDivRound(child->Top(), dpi, from),
                      MulDivRound(child->Width(), dpi, from), MulDivRound(child->Height(), dpi, from));
   }
@@ -282,14 +284,14 @@ void TForm::RefreshBounds() {
 void TForm::SelectFirst() { SelectNext(true); }
 
 void TForm::SelectNext(bool forward) {
-  std::vector<TWinControl *> order;
+  std::vector<TWinControl*> order;
   for (std::size_t i = 0; i < ControlCount(); ++i) {
-    auto *child = dynamic_cast<TWinControl *>(Controls(i));
+    auto* child = dynamic_cast<TWinControl*>(Controls(i));
     if (child && child->TabStop() && child->CanFocus()) order.push_back(child);
   }
   if (order.empty()) return;
   std::stable_sort(order.begin(), order.end(),
-                   [](const TWinControl *a, const TWinControl *b) { return a->TabOrder() < b->TabOrder(); });
+                   [](const TWinControl* a, const TWinControl* b) { return a->TabOrder() < b->TabOrder(); });
   const auto current = std::find(order.begin(), order.end(), activeControl_);
   std::size_t next = 0;
   if (current == order.end()) {
@@ -301,7 +303,7 @@ void TForm::SelectNext(bool forward) {
   order[next]->SetFocus();
 }
 
-bool TForm::DialogKey(const MSG &message) {
+bool TForm::DialogKey(const MSG& message) {
   if (message.message != WM_KEYDOWN) return false;
   const bool control = GetKeyState(VK_CONTROL) < 0;
   const bool alt = GetKeyState(VK_MENU) < 0;
@@ -313,7 +315,7 @@ bool TForm::DialogKey(const MSG &message) {
     return true;
   case VK_RETURN:
     if (control || alt || shift) return false;
-    if (auto *button = dynamic_cast<TButton *>(TWinControl::FromHandle(GetFocus()))) {
+    if (auto* button = dynamic_cast<TButton*>(TWinControl::FromHandle(GetFocus()))) {
       if (button->ParentForm() == this) {
         button->Click();
         return true;
@@ -330,7 +332,7 @@ LRESULT TForm::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
   case WM_COMMAND:
     if (HIWORD(wParam) == BN_CLICKED && lParam != 0) {
-      if (auto *button = dynamic_cast<TButton *>(FromHandle(reinterpret_cast<HWND>(lParam)))) {
+      if (auto* button = dynamic_cast<TButton*>(FromHandle(reinterpret_cast<HWND>(lParam)))) {
         button->Click();
         return 0;
       }
@@ -349,7 +351,7 @@ LRESULT TForm::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
   case WM_ACTIVATE:
     if (LOWORD(wParam) == WA_INACTIVE) {
       // Remember where the focus was so that coming back puts it there again.
-      if (auto *focused = FromHandle(GetFocus()); focused && focused->ParentForm() == this) activeControl_ = focused;
+      if (auto* focused = FromHandle(GetFocus()); focused && focused->ParentForm() == this) activeControl_ = focused;
     }
     break;
   case WM_SETFOCUS:
@@ -370,7 +372,7 @@ LRESULT TForm::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
   case WM_DPICHANGED: {
     const auto dpi = static_cast<std::int32_t>(LOWORD(wParam));
     if (dpi != pixelsPerInch_) {
-      const RECT &suggested = *reinterpret_cast<const RECT *>(lParam);
+      const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
       ScaleForDpi(dpi);
       SetWindowPos(window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                    suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);

@@ -21,14 +21,14 @@ class TForm : public TWinControl, public DefinitionRoot {
 public:
   // Reads the class's window definition (the RCDATA resource named after the class), creates the window
   // hidden and scales it to the DPI of its monitor. Raises EResNotFound when the class has no definition.
-  TForm(TComponent *owner, const TFormClass &formClass);
+  TForm(TComponent* owner, const TFormClass& formClass);
   ~TForm() override;
 
-  const std::wstring &Caption() const noexcept { return caption_; }
+  const std::wstring& Caption() const noexcept { return caption_; }
   std::int32_t ClientWidth() const noexcept { return clientWidth_; }
   std::int32_t ClientHeight() const noexcept { return clientHeight_; }
   std::int32_t PixelsPerInch() const noexcept { return pixelsPerInch_; }
-  TFont &Font() noexcept { return font_; }
+  TFont& Font() noexcept { return font_; }
 
   TFormBorderStyle BorderStyle() const noexcept { return borderStyle_; }
   // Changes the frame of the existing window in place: outer rectangle, z-order, activation and the minimized
@@ -47,19 +47,24 @@ public:
   void Close();
 
   // Keyboard handling offered before a message is dispatched: Tab, Shift+Tab and Enter. True when taken.
-  bool DialogKey(const MSG &message);
+  bool DialogKey(const MSG& message);
 
-  TWinControl *ActiveControl() const noexcept { return activeControl_; }
+  TWinControl* ActiveControl() const noexcept { return activeControl_; }
   // Called by a child control that receives the focus.
-  void FocusChanged(TWinControl *control) noexcept { activeControl_ = control; }
+  void FocusChanged(TWinControl* control) noexcept { activeControl_ = control; }
 
   // How the definition builds the form.
-  void ReadProperty(const PropertyEntry &property, DefinitionRoot &root) override;
+  void ReadProperty(const PropertyEntry& property, DefinitionRoot& root) override;
   std::wstring_view DefinitionClassName() const override { return formClass_.className; }
-  DefinitionReadable &CreateComponent(std::wstring_view className, std::wstring_view name) override;
+  DefinitionReadable& CreateComponent(std::wstring_view className, std::wstring_view name) override;
   TNotifyEvent FindMethod(std::wstring_view name) override;
 
 protected:
+  // Called by each form class's constructor, once its published fields exist: reads the class's window
+  // definition (the RCDATA resource named after the class), creates the window hidden and scales it to the DPI
+  // of its monitor. Raises EResNotFound when the class has no definition.
+  void InitializeComponent();
+
   void CreateHandle() override;
   LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
@@ -75,7 +80,7 @@ private:
   void SelectFirst();
   void RefreshBounds();
 
-  const TFormClass &formClass_;
+  const TFormClass& formClass_;
   std::wstring caption_;
   std::int32_t clientWidth_ = 0;
   std::int32_t clientHeight_ = 0;
@@ -88,5 +93,5 @@ private:
   TWindowState windowState_ = wsNormal;
   TPosition position_ = poDefaultPosOnly;
   bool visible_ = false;
-  TWinControl *activeControl_ = nullptr;
+  TWinControl* activeControl_ = nullptr;
 };

@@ -20,16 +20,16 @@ constexpr DWORD kStartupFailureCode = 0xE050434Cu;
 // Points a framework global at a local object for exactly that object's lifetime.
 template <class Object> class GlobalInstance {
 public:
-  GlobalInstance(Object *&global, Object &object) noexcept : global_(global) { global_ = &object; }
+  GlobalInstance(Object*& global, Object& object) noexcept : global_(global) { global_ = &object; }
   ~GlobalInstance() { global_ = nullptr; }
-  GlobalInstance(const GlobalInstance &) = delete;
-  GlobalInstance &operator=(const GlobalInstance &) = delete;
+  GlobalInstance(const GlobalInstance&) = delete;
+  GlobalInstance& operator=(const GlobalInstance&) = delete;
 
 private:
-  Object *&global_;
+  Object*& global_;
 };
 
-std::wstring ModuleFileNameAt(const void *address) {
+std::wstring ModuleFileNameAt(const void* address) {
   HMODULE module = nullptr;
   if (!address ||
       !GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
@@ -48,14 +48,14 @@ int ReportStartupFailure() noexcept {
   try {
     std::wstring className = L"Exception";
     std::wstring message;
-    const void *address = nullptr;
+    const void* address = nullptr;
     try {
       throw;
-    } catch (const Exception &error) {
+    } catch (const Exception& error) {
       className = error.ClassName();
       message = error.Message();
       address = error.Address();
-    } catch (const std::bad_alloc &) {
+    } catch (const std::bad_alloc&) {
       message = L"Out of memory";
     } catch (...) {
     }
@@ -63,7 +63,7 @@ int ReportStartupFailure() noexcept {
     EXCEPTION_RECORD record{};
     record.ExceptionCode = kStartupFailureCode;
     record.ExceptionFlags = EXCEPTION_NONCONTINUABLE;
-    record.ExceptionAddress = const_cast<void *>(address);
+    record.ExceptionAddress = const_cast<void*>(address);
     CONTEXT context{};
     RtlCaptureContext(&context);
     EXCEPTION_POINTERS pointers{&record, &context};

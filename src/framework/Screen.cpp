@@ -1,13 +1,13 @@
 #include "Screen.h"
 
-TScreen *Screen = nullptr;
+TScreen* Screen = nullptr;
 
 namespace {
 
-TRect ToTRect(const RECT &rect) noexcept { return {rect.left, rect.top, rect.right, rect.bottom}; }
+TRect ToTRect(const RECT& rect) noexcept { return {rect.left, rect.top, rect.right, rect.bottom}; }
 
 BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM param) noexcept {
-  auto &handles = *reinterpret_cast<std::vector<HMONITOR> *>(param);
+  auto& handles = *reinterpret_cast<std::vector<HMONITOR>*>(param);
   try {
     handles.push_back(monitor);
   } catch (...) {
@@ -41,24 +41,24 @@ std::size_t TScreen::MonitorCount() {
   return monitors_.size();
 }
 
-TMonitor *TScreen::Monitors(std::size_t index) {
+TMonitor* TScreen::Monitors(std::size_t index) {
   if (!enumerated_) GetMonitors();
   return &monitors_.at(index);
 }
 
-TMonitor *TScreen::FindMonitor(HMONITOR handle) noexcept {
-  for (TMonitor &monitor : monitors_) {
+TMonitor* TScreen::FindMonitor(HMONITOR handle) noexcept {
+  for (TMonitor& monitor : monitors_) {
     if (monitor.Handle() == handle) return &monitor;
   }
   return nullptr;
 }
 
-TMonitor *TScreen::MonitorFromWindow(HWND window, TMonitorDefaultTo defaultTo) {
+TMonitor* TScreen::MonitorFromWindow(HWND window, TMonitorDefaultTo defaultTo) {
   static constexpr DWORD kFlags[] = {MONITOR_DEFAULTTONEAREST, MONITOR_DEFAULTTONULL, MONITOR_DEFAULTTOPRIMARY};
   const HMONITOR handle = ::MonitorFromWindow(window, kFlags[static_cast<std::size_t>(defaultTo)]);
   if (!handle) return nullptr;
   if (!enumerated_) GetMonitors();
-  if (TMonitor *monitor = FindMonitor(handle)) return monitor;
+  if (TMonitor* monitor = FindMonitor(handle)) return monitor;
   // Monitors come and go: the list is refreshed once before giving up.
   GetMonitors();
   return FindMonitor(handle);

@@ -9,9 +9,6 @@
 #include "Classes.h"
 #include "Types.h"
 
-enum class TMonitorDefaultTo : std::uint8_t { mdNearest, mdNull, mdPrimary };
-using enum TMonitorDefaultTo;
-
 class TMonitor {
 public:
   TMonitor(HMONITOR handle, std::size_t monitorNum) noexcept : handle_(handle), monitorNum_(monitorNum) {}
@@ -34,17 +31,17 @@ public:
   using TComponent::TComponent;
 
   std::size_t MonitorCount();
-  TMonitor *Monitors(std::size_t index);
+  TMonitor* Monitors(std::size_t index);
   // The monitor of `Monitors` that the system picks for the window; the list is enumerated again once when
   // the system names a monitor it does not hold. Null when none can be had.
-  TMonitor *MonitorFromWindow(HWND window, TMonitorDefaultTo defaultTo = mdNearest);
+  TMonitor* MonitorFromWindow(HWND window, TMonitorDefaultTo defaultTo = mdNearest);
 
 private:
   void GetMonitors();
-  TMonitor *FindMonitor(HMONITOR handle) noexcept;
+  TMonitor* FindMonitor(HMONITOR handle) noexcept;
 
   std::vector<TMonitor> monitors_;
   bool enumerated_ = false;
 };
 
-extern TScreen *Screen;
+extern TScreen* Screen;

@@ -5,13 +5,13 @@
 #include "Exceptions.h"
 #include "Forms.h"
 
-TButton::TButton(TComponent *owner) : TWinControl(owner) { SetTabStop(true); }
+TButton::TButton(TComponent* owner) : TWinControl(owner) { SetTabStop(true); }
 
 void TButton::Click() {
   if (onClick_) onClick_(this);
 }
 
-void TButton::ReadProperty(const PropertyEntry &property, DefinitionRoot &root) {
+void TButton::ReadProperty(const PropertyEntry& property, DefinitionRoot& root) {
   if (property.name == L"Caption") {
     caption_ = StringValue(property.value);
   } else if (property.name == L"OnClick") {
@@ -33,7 +33,7 @@ void TButton::CreateHandle() {
   if (!window) throw EOSError(L"Error creating window " + Name(), GetLastError());
   AttachHandle(window);
   if (!SetWindowSubclass(window, SubclassProc, kSubclassId,
-                         reinterpret_cast<DWORD_PTR>(static_cast<TWinControl *>(this)))) {
+                         reinterpret_cast<DWORD_PTR>(static_cast<TWinControl*>(this)))) {
     ReleaseHandle();
     throw EOSError(L"Error subclassing window " + Name(), GetLastError());
   }
@@ -45,7 +45,7 @@ LRESULT TButton::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
   case WM_SETFOCUS:
     // The focused button is the one Enter presses, so it is drawn as the default button.
     SendMessageW(window, BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE);
-    if (TForm *form = ParentForm()) form->FocusChanged(this);
+    if (TForm* form = ParentForm()) form->FocusChanged(this);
     break;
   case WM_KILLFOCUS:
     if (!default_) SendMessageW(window, BM_SETSTYLE, BS_PUSHBUTTON, TRUE);
@@ -53,7 +53,7 @@ LRESULT TButton::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
   case WM_WINDOWPOSCHANGED: {
     RECT bounds{};
     GetWindowRect(window, &bounds);
-    MapWindowPoints(HWND_DESKTOP, GetParent(window), reinterpret_cast<POINT *>(&bounds), 2);
+    MapWindowPoints(HWND_DESKTOP, GetParent(window), reinterpret_cast<POINT*>(&bounds), 2);
     UpdateBounds(bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top);
     break;
   }

@@ -1,5 +1,5 @@
 #include "SystemLibrary.h"
 
-UniqueModule LoadSystemLibrary(const wchar_t *name) noexcept {
+UniqueModule LoadSystemLibrary(const wchar_t* name) noexcept {
   return UniqueModule(LoadLibraryExW(name, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32));
 }

@@ -6,11 +6,11 @@
 #include "WinHandles.h"
 
 // Loads a library from the system directory only, never from the program's folder or the current directory.
-UniqueModule LoadSystemLibrary(const wchar_t *name) noexcept;
+UniqueModule LoadSystemLibrary(const wchar_t* name) noexcept;
 
 // The exported function, typed exactly as the caller declares it (with WINAPI), or null.
-template <class Function> Function GetProc(HMODULE module, const char *name) noexcept {
+template <class Function> Function GetProc(HMODULE module, const char* name) noexcept {
   if (!module) return nullptr;
   // FARPROC to the real signature: the only way GetProcAddress can be used.
-  return reinterpret_cast<Function>(reinterpret_cast<void *>(GetProcAddress(module, name)));
+  return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)));
 }

@@ -4,11 +4,11 @@ namespace {
 
 struct DisableRequest {
   HWND owner;
-  TTaskWindowList *list;
+  TTaskWindowList* list;
 };
 
 BOOL CALLBACK DisableOne(HWND window, LPARAM param) noexcept {
-  auto &request = *reinterpret_cast<DisableRequest *>(param);
+  auto& request = *reinterpret_cast<DisableRequest*>(param);
   if (window != request.owner && IsWindowVisible(window) && IsWindowEnabled(window)) {
     try {
       request.list->push_back(window);
@@ -29,7 +29,7 @@ TTaskWindowList DisableTaskWindows(HWND owner) {
   return list;
 }
 
-void EnableTaskWindows(const TTaskWindowList &list) noexcept {
+void EnableTaskWindows(const TTaskWindowList& list) noexcept {
   for (HWND window : list) {
     if (IsWindow(window)) EnableWindow(window, TRUE);
   }

@@ -9,13 +9,13 @@ template <class Handle, class Traits> class UniqueHandle {
 public:
   UniqueHandle() noexcept = default;
   explicit UniqueHandle(Handle handle) noexcept : handle_(handle) {}
-  UniqueHandle(UniqueHandle &&other) noexcept : handle_(other.release()) {}
-  UniqueHandle &operator=(UniqueHandle &&other) noexcept {
+  UniqueHandle(UniqueHandle&& other) noexcept : handle_(other.release()) {}
+  UniqueHandle& operator=(UniqueHandle&& other) noexcept {
     reset(other.release());
     return *this;
   }
-  UniqueHandle(const UniqueHandle &) = delete;
-  UniqueHandle &operator=(const UniqueHandle &) = delete;
+  UniqueHandle(const UniqueHandle&) = delete;
+  UniqueHandle& operator=(const UniqueHandle&) = delete;
   ~UniqueHandle() { reset(); }
 
   Handle get() const noexcept { return handle_; }

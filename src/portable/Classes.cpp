@@ -1,6 +1,6 @@
 #include "Classes.h"
 
-TComponent::TComponent(TComponent *owner) : owner_(owner) {
+TComponent::TComponent(TComponent* owner) : owner_(owner) {
   if (owner_) owner_->components_.emplace_back(this);
 }
 
@@ -12,7 +12,7 @@ TComponent::~TComponent() {
   }
   // Destroyed on its own, or by a failing constructor: leave the owner's list so it is not destroyed twice.
   if (owner_) {
-    auto &siblings = owner_->components_;
+    auto& siblings = owner_->components_;
     for (auto it = siblings.begin(); it != siblings.end(); ++it) {
       if (it->get() == this) {
         it->release();
@@ -23,8 +23,8 @@ TComponent::~TComponent() {
   }
 }
 
-TComponent *TComponent::FindComponent(std::wstring_view name) const {
-  for (const auto &component : components_) {
+TComponent* TComponent::FindComponent(std::wstring_view name) const {
+  for (const auto& component : components_) {
     if (component->Name() == name) return component.get();
   }
   return nullptr;

@@ -3,64 +3,64 @@
 #include "Exceptions.h"
 #include "Published.h"
 
-void ReadDefinition(const ObjectDefinition &definition, DefinitionRoot &root) {
+void ReadDefinition(const ObjectDefinition& definition, DefinitionRoot& root) {
   if (definition.className != root.DefinitionClassName()) {
     throw EReadError(L"Window definition is for " + definition.className + L", not " +
                      std::wstring(root.DefinitionClassName()));
   }
-  for (const PropertyEntry &property : definition.properties) root.ReadProperty(property, root);
-  for (const ObjectDefinition &component : definition.components) {
+  for (const PropertyEntry& property : definition.properties) root.ReadProperty(property, root);
+  for (const ObjectDefinition& component : definition.components) {
     if (!component.components.empty()) {
       throw EReadError(L"Component " + component.name + L" cannot hold components");
     }
-    DefinitionReadable &created = root.CreateComponent(component.className, component.name);
-    for (const PropertyEntry &property : component.properties) created.ReadProperty(property, root);
+    DefinitionReadable& created = root.CreateComponent(component.className, component.name);
+    for (const PropertyEntry& property : component.properties) created.ReadProperty(property, root);
   }
 }
 
 void ThrowInvalidPropertyValue() { throw EReadError(L"Invalid property value"); }
 
-void ThrowUnknownProperty(const PropertyEntry &property) {
+void ThrowUnknownProperty(const PropertyEntry& property) {
   throw EReadError(L"Property " + property.name + L" does not exist");
 }
 
-std::int32_t IntegerValue(const PropertyValue &value) {
+std::int32_t IntegerValue(const PropertyValue& value) {
   if (value.kind != PropertyValue::Kind::Integer) ThrowInvalidPropertyValue();
   return static_cast<std::int32_t>(value.integer);
 }
 
-const std::wstring &StringValue(const PropertyValue &value) {
+const std::wstring& StringValue(const PropertyValue& value) {
   if (value.kind != PropertyValue::Kind::String) ThrowInvalidPropertyValue();
   return value.text;
 }
 
-const std::wstring &IdentifierValue(const PropertyValue &value) {
+const std::wstring& IdentifierValue(const PropertyValue& value) {
   if (value.kind != PropertyValue::Kind::Identifier) ThrowInvalidPropertyValue();
   return value.text;
 }
 
-bool BooleanValue(const PropertyValue &value) {
-  const std::wstring &word = IdentifierValue(value);
+bool BooleanValue(const PropertyValue& value) {
+  const std::wstring& word = IdentifierValue(value);
   if (word == L"True") return true;
   if (word == L"False") return false;
   ThrowInvalidPropertyValue();
 }
 
-const std::vector<std::wstring> &SetValue(const PropertyValue &value) {
+const std::vector<std::wstring>& SetValue(const PropertyValue& value) {
   if (value.kind != PropertyValue::Kind::Set) ThrowInvalidPropertyValue();
   return value.items;
 }
 
-TNotifyEvent EventValue(const PropertyValue &value, DefinitionRoot &root) {
+TNotifyEvent EventValue(const PropertyValue& value, DefinitionRoot& root) {
   TNotifyEvent event = root.FindMethod(IdentifierValue(value));
   if (!event) ThrowInvalidPropertyValue();
   return event;
 }
 
-TNotifyEvent MethodAddress(const TFormClass &formClass, TComponent &instance, std::wstring_view name) {
-  for (const PublishedMethod &method : formClass.methods) {
+TNotifyEvent MethodAddress(const TFormClass& formClass, TComponent& instance, std::wstring_view name) {
+  for (const PublishedMethod& method : formClass.methods) {
     if (method.name == name) {
-      return [&instance, invoke = method.invoke](TObject *sender) { invoke(instance, sender); };
+      return [&instance, invoke = method.invoke](TObject* sender) { invoke(instance, sender); };
     }
   }
   return {};

@@ -10,56 +10,56 @@ public:
   // Records the code address it was raised from, for a report that names the module.
   explicit Exception(std::wstring message);
 
-  const std::wstring &Message() const noexcept { return message_; }
-  const void *Address() const noexcept { return address_; }
+  const std::wstring& Message() const noexcept { return message_; }
+  const void* Address() const noexcept { return address_; }
   virtual std::wstring ToString() const { return message_; }
-  virtual const wchar_t *ClassName() const noexcept { return L"Exception"; }
+  virtual const wchar_t* ClassName() const noexcept { return L"Exception"; }
 
   // Only for code that expects std::exception; the message is UTF-16 and is never narrowed.
-  const char *what() const noexcept override { return "Exception"; }
+  const char* what() const noexcept override { return "Exception"; }
 
 private:
   std::wstring message_;
-  const void *address_;
+  const void* address_;
 };
 
 // Raised to leave a command silently: the error report drops it.
 class EAbort : public Exception {
 public:
   EAbort() : Exception(L"Operation aborted") {}
-  const wchar_t *ClassName() const noexcept override { return L"EAbort"; }
+  const wchar_t* ClassName() const noexcept override { return L"EAbort"; }
 };
 
 class EIntOverflow : public Exception {
 public:
   EIntOverflow() : Exception(L"Integer overflow") {}
-  const wchar_t *ClassName() const noexcept override { return L"EIntOverflow"; }
+  const wchar_t* ClassName() const noexcept override { return L"EIntOverflow"; }
 };
 
 class EPlatformVersionException : public Exception {
 public:
   using Exception::Exception;
-  const wchar_t *ClassName() const noexcept override { return L"EPlatformVersionException"; }
+  const wchar_t* ClassName() const noexcept override { return L"EPlatformVersionException"; }
 };
 
 class EResNotFound : public Exception {
 public:
-  explicit EResNotFound(const std::wstring &resourceName) : Exception(L"Resource " + resourceName + L" not found") {}
-  const wchar_t *ClassName() const noexcept override { return L"EResNotFound"; }
+  explicit EResNotFound(const std::wstring& resourceName) : Exception(L"Resource " + resourceName + L" not found") {}
+  const wchar_t* ClassName() const noexcept override { return L"EResNotFound"; }
 };
 
 // A window definition that cannot be applied: an unknown property, class or handler, or a value of the wrong kind.
 class EReadError : public Exception {
 public:
   using Exception::Exception;
-  const wchar_t *ClassName() const noexcept override { return L"EReadError"; }
+  const wchar_t* ClassName() const noexcept override { return L"EReadError"; }
 };
 
 // A window definition whose text does not follow the format.
 class EParserError : public Exception {
 public:
   using Exception::Exception;
-  const wchar_t *ClassName() const noexcept override { return L"EParserError"; }
+  const wchar_t* ClassName() const noexcept override { return L"EParserError"; }
 };
 
 // A Windows call that failed; the message names the call and the system's own error text.
@@ -67,7 +67,7 @@ class EOSError : public Exception {
 public:
   EOSError(std::wstring message, unsigned long errorCode) : Exception(std::move(message)), errorCode_(errorCode) {}
   unsigned long ErrorCode() const noexcept { return errorCode_; }
-  const wchar_t *ClassName() const noexcept override { return L"EOSError"; }
+  const wchar_t* ClassName() const noexcept override { return L"EOSError"; }
 
 private:
   unsigned long errorCode_;

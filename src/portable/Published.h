@@ -9,13 +9,13 @@
 
 struct PublishedMethod {
   std::wstring_view name;
-  void (*invoke)(TComponent &instance, TObject *sender);
+  void (*invoke)(TComponent& instance, TObject* sender);
 };
 
 struct PublishedField {
   std::wstring_view name;
   // Stores the component in the field; false when it is not of the field's class.
-  bool (*assign)(TComponent &instance, TComponent *component);
+  bool (*assign)(TComponent& instance, TComponent* component);
 };
 
 struct TFormClass {
@@ -37,18 +37,18 @@ template <class Class, class Pointee> struct MemberOf<Pointee * Class::*> {
 
 template <auto Method> constexpr PublishedMethod PublishMethod(std::wstring_view name) {
   using Class = typename published_detail::MemberOf<decltype(Method)>::ClassType;
-  return {name, [](TComponent &instance, TObject *sender) { (static_cast<Class &>(instance).*Method)(sender); }};
+  return {name, [](TComponent& instance, TObject* sender) { (static_cast<Class&>(instance).*Method)(sender); }};
 }
 
 template <auto Field> constexpr PublishedField PublishField(std::wstring_view name) {
   using Traits = published_detail::MemberOf<decltype(Field)>;
-  return {name, [](TComponent &instance, TComponent *component) {
-            auto *typed = dynamic_cast<typename Traits::FieldType *>(component);
+  return {name, [](TComponent& instance, TComponent* component) {
+            auto* typed = dynamic_cast<typename Traits::FieldType*>(component);
             if (!typed) return false;
-            static_cast<typename Traits::ClassType &>(instance).*Field = typed;
+            static_cast<typename Traits::ClassType&>(instance).*Field = typed;
             return true;
           }};
 }
 
 // The method of that name bound to `instance`, or an empty event when the class publishes none.
-TNotifyEvent MethodAddress(const TFormClass &formClass, TComponent &instance, std::wstring_view name);
+TNotifyEvent MethodAddress(const TFormClass& formClass, TComponent& instance, std::wstring_view name);

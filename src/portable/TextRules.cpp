@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-std::wstring DefaultTitleFromPath(std::wstring_view modulePath, void (*lower)(std::wstring &)) {
+std::wstring DefaultTitleFromPath(std::wstring_view modulePath, void (*lower)(std::wstring&)) {
   const std::size_t slash = modulePath.find_last_of(L'\\');
   std::wstring_view name = slash == std::wstring_view::npos ? modulePath : modulePath.substr(slash + 1);
   name = name.substr(0, name.find(L'.'));

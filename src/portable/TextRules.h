@@ -8,7 +8,7 @@
 
 // The executable's file name without directory, cut at its first ".", every character after the first
 // lowered by `lower` (the system's own case mapping on Windows).
-std::wstring DefaultTitleFromPath(std::wstring_view modulePath, void (*lower)(std::wstring &));
+std::wstring DefaultTitleFromPath(std::wstring_view modulePath, void (*lower)(std::wstring&));
 
 // An error message as the error box shows it: a "." is added unless the text is empty or its last character
 // sorts at or below "." (so ".", "!", ")", a space or a control character end it already).

@@ -9,7 +9,7 @@ struct TRect {
   std::int32_t Right = 0;
   std::int32_t Bottom = 0;
 
-  friend bool operator==(const TRect &, const TRect &) = default;
+  friend bool operator==(const TRect&, const TRect&) = default;
 };
 
 enum class TWindowState : std::uint8_t { wsNormal, wsMinimized, wsMaximized };
@@ -17,3 +17,7 @@ using enum TWindowState;
 
 enum class TFormBorderStyle : std::uint8_t { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
 using enum TFormBorderStyle;
+
+// Which monitor a lookup gives for a window that lies on none.
+enum class TMonitorDefaultTo : std::uint8_t { mdNearest, mdNull, mdPrimary };
+using enum TMonitorDefaultTo;

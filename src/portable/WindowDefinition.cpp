@@ -89,7 +89,7 @@ private:
     return value;
   }
 
-  std::wstring Identifier(const char *what) {
+  std::wstring Identifier(const char* what) {
     SkipSpace();
     const std::size_t start = pos_;
     if (AtEnd() || !IsIdentifierStart(Peek())) Fail(std::string("expected ") + what);
@@ -153,7 +153,7 @@ private:
     }
   }
 
-  [[noreturn]] void Fail(const std::string &what) const {
+  [[noreturn]] void Fail(const std::string& what) const {
     throw EParserError(L"Window definition, line " + std::to_wstring(line_) + L": " +
                        std::wstring(what.begin(), what.end()));
   }

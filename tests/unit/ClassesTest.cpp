@@ -9,13 +9,13 @@ namespace {
 
 class Recorded : public TComponent {
 public:
-  Recorded(TComponent *owner, std::wstring name, std::vector<std::wstring> &log) : TComponent(owner), log_(log) {
+  Recorded(TComponent* owner, std::wstring name, std::vector<std::wstring>& log) : TComponent(owner), log_(log) {
     SetName(std::move(name));
   }
   ~Recorded() override { log_.push_back(Name()); }
 
 private:
-  std::vector<std::wstring> &log_;
+  std::vector<std::wstring>& log_;
 };
 
 TEST(Component, OwnerDestroysWhatItOwnsLastCreatedFirst) {
@@ -23,7 +23,7 @@ TEST(Component, OwnerDestroysWhatItOwnsLastCreatedFirst) {
   {
     Recorded owner(nullptr, L"owner", log);
     new Recorded(&owner, L"first", log);
-    auto *second = new Recorded(&owner, L"second", log);
+    auto* second = new Recorded(&owner, L"second", log);
     new Recorded(second, L"grandchild", log);
     EXPECT_EQ(owner.ComponentCount(), 2u);
     EXPECT_EQ(owner.FindComponent(L"second"), second);

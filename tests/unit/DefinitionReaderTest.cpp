@@ -13,7 +13,7 @@ namespace {
 class FakeButton : public TComponent, public DefinitionReadable {
 public:
   using TComponent::TComponent;
-  void ReadProperty(const PropertyEntry &property, DefinitionRoot &root) override {
+  void ReadProperty(const PropertyEntry& property, DefinitionRoot& root) override {
     if (property.name == L"Caption") {
       caption = StringValue(property.value);
     } else if (property.name == L"OnClick") {
@@ -29,17 +29,17 @@ public:
 class FakeLabel : public TComponent, public DefinitionReadable {
 public:
   using TComponent::TComponent;
-  void ReadProperty(const PropertyEntry &property, DefinitionRoot &) override { ThrowUnknownProperty(property); }
+  void ReadProperty(const PropertyEntry& property, DefinitionRoot&) override { ThrowUnknownProperty(property); }
 };
 
 class FakeForm : public TComponent, public DefinitionRoot {
 public:
   FakeForm() : TComponent(nullptr) {}
 
-  FakeButton *First = nullptr;
-  FakeButton *Second = nullptr;
-  void FirstClick(TObject *sender) { clicks.push_back({L"FirstClick", sender}); }
-  void SecondClick(TObject *sender) { clicks.push_back({L"SecondClick", sender}); }
+  FakeButton* First = nullptr;
+  FakeButton* Second = nullptr;
+  void FirstClick(TObject* sender) { clicks.push_back({L"FirstClick", sender}); }
+  void SecondClick(TObject* sender) { clicks.push_back({L"SecondClick", sender}); }
 
   static constexpr PublishedField kFields[] = {PublishField<&FakeForm::First>(L"First"),
                                                PublishField<&FakeForm::Second>(L"Second")};
@@ -49,21 +49,21 @@ public:
 
   std::wstring_view DefinitionClassName() const override { return kClass.className; }
 
-  DefinitionReadable &CreateComponent(std::wstring_view className, std::wstring_view name) override {
+  DefinitionReadable& CreateComponent(std::wstring_view className, std::wstring_view name) override {
     created.emplace_back(className);
-    TComponent *component = nullptr;
-    DefinitionReadable *readable = nullptr;
+    TComponent* component = nullptr;
+    DefinitionReadable* readable = nullptr;
     if (className == L"TFakeButton") {
-      auto *button = new FakeButton(this);
+      auto* button = new FakeButton(this);
       component = button, readable = button;
     } else if (className == L"TFakeLabel") {
-      auto *label = new FakeLabel(this);
+      auto* label = new FakeLabel(this);
       component = label, readable = label;
     } else {
       throw EReadError(L"Class " + std::wstring(className) + L" not found");
     }
     component->SetName(std::wstring(name));
-    for (const PublishedField &field : kClass.fields) {
+    for (const PublishedField& field : kClass.fields) {
       if (field.name == name && !field.assign(*this, component)) throw EReadError(L"Field has another class");
     }
     return *readable;
@@ -71,17 +71,17 @@ public:
 
   TNotifyEvent FindMethod(std::wstring_view name) override { return MethodAddress(kClass, *this, name); }
 
-  void ReadProperty(const PropertyEntry &property, DefinitionRoot &) override {
+  void ReadProperty(const PropertyEntry& property, DefinitionRoot&) override {
     if (property.name != L"Caption") ThrowUnknownProperty(property);
     caption = StringValue(property.value);
   }
 
   std::wstring caption;
   std::vector<std::wstring> created;
-  std::vector<std::pair<std::wstring, TObject *>> clicks;
+  std::vector<std::pair<std::wstring, TObject*>> clicks;
 };
 
-void Read(const char *text, FakeForm &form) { ReadDefinition(ParseWindowDefinition(text), form); }
+void Read(const char* text, FakeForm& form) { ReadDefinition(ParseWindowDefinition(text), form); }
 
 TEST(DefinitionReader, CreatesComponentsFillsFieldsAndBindsHandlersByName) {
   FakeForm form;
@@ -104,18 +104,18 @@ TEST(DefinitionReader, CreatesComponentsFillsFieldsAndBindsHandlersByName) {
 
   // Bound to the method named, not to the one of the button's own name, and called with the button as sender.
   form.First->onClick(form.First);
-  auto *unpublished = dynamic_cast<FakeButton *>(form.FindComponent(L"Unpublished"));
+  auto* unpublished = dynamic_cast<FakeButton*>(form.FindComponent(L"Unpublished"));
   ASSERT_NE(unpublished, nullptr);
   unpublished->onClick(unpublished);
   ASSERT_EQ(form.clicks.size(), 2u);
-  EXPECT_EQ(form.clicks[0], std::make_pair(std::wstring(L"SecondClick"), static_cast<TObject *>(form.First)));
-  EXPECT_EQ(form.clicks[1], std::make_pair(std::wstring(L"FirstClick"), static_cast<TObject *>(unpublished)));
+  EXPECT_EQ(form.clicks[0], std::make_pair(std::wstring(L"SecondClick"), static_cast<TObject*>(form.First)));
+  EXPECT_EQ(form.clicks[1], std::make_pair(std::wstring(L"FirstClick"), static_cast<TObject*>(unpublished)));
 }
 
 TEST(DefinitionReader, FaultsInTheDefinitionAreReadErrors) {
   const struct {
-    const char *text;
-    const wchar_t *message;
+    const char* text;
+    const wchar_t* message;
   } cases[] = {
       {"F: TFakeForm { B: TFakeButton { OnClick = NoSuchMethod } }", L"Invalid property value"},
       {"F: TFakeForm { B: TFakeButton { OnClick = \"FirstClick\" } }", L"Invalid property value"},
@@ -127,12 +127,12 @@ TEST(DefinitionReader, FaultsInTheDefinitionAreReadErrors) {
       {"F: TOtherForm { }", L"Window definition is for TOtherForm, not TFakeForm"},
       {"F: TFakeForm { B: TFakeButton { C: TFakeButton { } } }", L"Component B cannot hold components"},
   };
-  for (const auto &c : cases) {
+  for (const auto& c : cases) {
     FakeForm form;
     try {
       Read(c.text, form);
       ADD_FAILURE() << "accepted: " << c.text;
-    } catch (const EReadError &error) {
+    } catch (const EReadError& error) {
       EXPECT_EQ(error.Message(), c.message) << c.text;
     }
   }

@@ -28,7 +28,7 @@ TEST(MulDivRound, RoundsHalvesAwayFromZeroLikeTheSystem) {
       {INT32_MIN, 1, 1, INT32_MIN},
       {INT32_MAX, 3, 3, INT32_MAX},
   };
-  for (const auto &c : cases) {
+  for (const auto& c : cases) {
     EXPECT_EQ(MulDivRound(c.value, c.numerator, c.denominator), c.expected)
         << c.value << " * " << c.numerator << " / " << c.denominator;
   }

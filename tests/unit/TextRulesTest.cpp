@@ -6,13 +6,13 @@
 
 namespace {
 
-void LowerAscii(std::wstring &text) {
-  for (wchar_t &c : text) c = static_cast<wchar_t>(std::towlower(static_cast<wint_t>(c)));
+void LowerAscii(std::wstring& text) {
+  for (wchar_t& c : text) c = static_cast<wchar_t>(std::towlower(static_cast<wint_t>(c)));
 }
 
 struct TitleCase {
-  const wchar_t *path;
-  const wchar_t *title;
+  const wchar_t* path;
+  const wchar_t* title;
 };
 
 TEST(DefaultTitle, IsFileNameCutAtFirstDotWithTheRestLowered) {
@@ -27,7 +27,7 @@ TEST(DefaultTitle, IsFileNameCutAtFirstDotWithTheRestLowered) {
       {L"C:\\.hidden", L""},
       {L"", L""},
   };
-  for (const auto &c : cases) EXPECT_EQ(DefaultTitleFromPath(c.path, LowerAscii), c.title) << c.path;
+  for (const auto& c : cases) EXPECT_EQ(DefaultTitleFromPath(c.path, LowerAscii), c.title) << c.path;
 }
 
 TEST(DefaultTitle, LeavesTheFirstCharacterAsItIs) {
@@ -37,8 +37,8 @@ TEST(DefaultTitle, LeavesTheFirstCharacterAsItIs) {
 
 TEST(ErrorText, GetsAPeriodOnlyAfterCharactersAboveIt) {
   const struct {
-    const wchar_t *message;
-    const wchar_t *shown;
+    const wchar_t* message;
+    const wchar_t* shown;
   } cases[] = {
       {L"Integer overflow", L"Integer overflow."},
       {L"Done.", L"Done."},
@@ -54,7 +54,7 @@ TEST(ErrorText, GetsAPeriodOnlyAfterCharactersAboveIt) {
       {L"slash/", L"slash/."},
       {L"", L""},
   };
-  for (const auto &c : cases) EXPECT_EQ(WithClosingPeriod(c.message), c.shown) << c.message;
+  for (const auto& c : cases) EXPECT_EQ(WithClosingPeriod(c.message), c.shown) << c.message;
 }
 
 TEST(StartupErrorText, FollowsTheLastResortFormat) {

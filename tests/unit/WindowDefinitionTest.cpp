@@ -58,8 +58,8 @@ TEST(WindowDefinition, ReadsTheExtremesOfA32BitInteger) {
 
 TEST(WindowDefinition, MalformedTextIsAnErrorNamingItsLine) {
   const struct {
-    const char *text;
-    const wchar_t *message;
+    const char* text;
+    const wchar_t* message;
   } cases[] = {
       {"", L"line 1: expected a component name"},
       {"Form1 TForm1 {}", L"line 1: expected \":\""},
@@ -80,11 +80,11 @@ TEST(WindowDefinition, MalformedTextIsAnErrorNamingItsLine) {
       {"Form1: TForm1 {}\nForm2: TForm2 {}", L"line 2: text after the end of the definition"},
       {"Form1: TForm1 {\n  @ = 1\n}", L"line 2: expected a property or component name"},
   };
-  for (const auto &c : cases) {
+  for (const auto& c : cases) {
     try {
       ParseWindowDefinition(c.text);
       ADD_FAILURE() << "accepted: " << c.text;
-    } catch (const EParserError &error) {
+    } catch (const EParserError& error) {
       EXPECT_EQ(error.Message(), std::wstring(L"Window definition, ") + c.message) << c.text;
     }
   }

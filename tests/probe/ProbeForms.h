@@ -1,0 +1,34 @@
+#pragma once
+// Forms of the framework's test program: one whose button raises the error it is told to, and two whose
+// definitions fail while the form is built.
+
+#include "Forms.h"
+#include "StdCtrls.h"
+
+class TProbeForm : public TForm {
+public:
+  explicit TProbeForm(TComponent* owner);
+
+  TButton* RaiseButton = nullptr;
+  void RaiseButtonClick(TObject* sender);
+
+  static const TFormClass Class;
+};
+
+// Its class has no window definition in the image.
+class TUndefinedForm : public TForm {
+public:
+  explicit TUndefinedForm(TComponent* owner);
+  static const TFormClass Class;
+};
+
+// Its definition binds a click to a method the class does not publish.
+class TMisboundForm : public TForm {
+public:
+  explicit TMisboundForm(TComponent* owner);
+  TButton* Button1 = nullptr;
+  void Button1Click(TObject* sender);
+  static const TFormClass Class;
+};
+
+extern TProbeForm* ProbeForm;
