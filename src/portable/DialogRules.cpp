@@ -1,0 +1,25 @@
+#include "DialogRules.h"
+
+#include <string>
+
+#include "Exceptions.h"
+
+bool UseTaskDialogRoute(const MessageBoxRouteInputs& inputs) noexcept {
+  const bool commonControls6 = inputs.commonControlsMajor >= 6;
+  return inputs.windowsMajor >= 6 && inputs.useLatestCommonDialogs && commonControls6 &&
+         (!inputs.dialogsStyleHooked || inputs.activeFormHasSystemStyle);
+}
+
+TPoint MessageBoxPosition(const TRect& workArea, std::int32_t boxWidth, std::int32_t boxHeight, std::int32_t x,
+                          std::int32_t y) noexcept {
+  // 64-bit intermediates: a box larger than the work area, or a far-off monitor, must not wrap.
+  const auto centre = [](std::int32_t low, std::int32_t high, std::int32_t size) {
+    return static_cast<std::int32_t>(std::int64_t{low} + (std::int64_t{high} - low - size) / 2);
+  };
+  return {x == -1 ? centre(workArea.Left, workArea.Right, boxWidth) : x,
+          y == -1 ? centre(workArea.Top, workArea.Bottom, boxHeight) : y};
+}
+
+void CheckWindowsVistaOrLater(std::uint32_t windowsMajor, std::wstring_view className) {
+  if (windowsMajor < 6) throw EPlatformVersionException(std::wstring(className) + L" requires Windows Vista or later");
+}

@@ -1,0 +1,34 @@
+#pragma once
+// Rules of the standard dialogs that need no Windows: which route a message box takes, where a box is centred,
+// and which Windows a dialog needs.
+
+#include <cstdint>
+#include <string_view>
+
+#include "Types.h"
+
+// What decides between the system's task dialog and the framework's own message form.
+struct MessageBoxRouteInputs {
+  std::uint32_t windowsMajor = 0;
+  bool useLatestCommonDialogs = true;
+  std::uint32_t commonControlsMajor = 0; // file version of the loaded common-controls library
+  std::uint32_t commonControlsMinor = 0;
+  bool dialogsStyleHooked = true; // the style engine draws dialogs
+  bool activeFormHasSystemStyle = true;
+};
+
+bool UseTaskDialogRoute(const MessageBoxRouteInputs& inputs) noexcept;
+
+struct TPoint {
+  std::int32_t X = 0;
+  std::int32_t Y = 0;
+  friend bool operator==(const TPoint&, const TPoint&) = default;
+};
+
+// Where a box of the given size goes: a requested coordinate of exactly -1 is centred on the work area (halves
+// truncated toward zero), any other is taken as it is.
+TPoint MessageBoxPosition(const TRect& workArea, std::int32_t boxWidth, std::int32_t boxHeight, std::int32_t x,
+                          std::int32_t y) noexcept;
+
+// Raises EPlatformVersionException "<className> requires Windows Vista or later" below Windows 6.
+void CheckWindowsVistaOrLater(std::uint32_t windowsMajor, std::wstring_view className);
