@@ -1,5 +1,6 @@
 #include "uMainform.h"
 
+#include "Dialogs.h"
 #include "FullscreenToggle.h"
 #include "Screen.h"
 
@@ -30,8 +31,8 @@ const TFormClass TForm1::Class{L"TForm1", kFields, kMethods};
 
 TForm1::TForm1(TComponent* owner) : TForm(owner, Class) { InitializeComponent(); }
 
-void TForm1::Button1Click(TObject*) {}
+void TForm1::Button1Click(TObject*) { ShowMessagePos(L"Alles klar", -1, -1); }
 
-void TForm1::Button2Click(TObject*) {}
+void TForm1::Button2Click(TObject*) { FileOpenDialog1->Execute(); }
 
 void TForm1::Button3Click(TObject*) { ToggleFullscreen(*this, *Screen, rect, ws); }

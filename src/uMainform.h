@@ -1,7 +1,7 @@
 #pragma once
 // The main window: three buttons and the file-open dialog, built from its window definition.
 
-#include "Dialogs.h"
+#include "FileDialogs.h"
 #include "Forms.h"
 #include "StdCtrls.h"
 

@@ -153,6 +153,11 @@ void TApplication::ShowMainFormAsStarted() {
   mainForm_->Show();
 }
 
+HWND TApplication::ActiveFormHandle() const noexcept {
+  HWND active = GetActiveWindow();
+  return active == handle_.get() ? nullptr : active;
+}
+
 void TApplication::Terminate() noexcept { PostQuitMessage(0); }
 
 void TApplication::HandleMessage() {

@@ -35,6 +35,10 @@ public:
 
   // Shows the main form as the process's start-up show command asks, then runs the loop until WM_QUIT.
   void Run();
+  // Handles one message, or blocks until one arrives; a modal form's loop calls it too.
+  void HandleMessage();
+  // The thread's active window when it is not the hidden application window; else null.
+  HWND ActiveFormHandle() const noexcept;
   void Terminate() noexcept;
   bool Terminated() const noexcept { return terminated_; }
 
@@ -57,7 +61,6 @@ public:
 private:
   void FormCreated(TForm& form, bool mainForm);
   void ShowMainFormAsStarted();
-  void HandleMessage();
   bool ProcessMessage(MSG& message);
   bool IsDialogKey(const MSG& message);
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;

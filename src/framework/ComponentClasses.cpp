@@ -1,6 +1,6 @@
 #include "ComponentClasses.h"
 
-#include "Dialogs.h"
+#include "FileDialogs.h"
 #include "StdCtrls.h"
 
 namespace {

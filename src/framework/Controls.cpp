@@ -190,6 +190,19 @@ void TWinControl::AttachHandle(HWND window) noexcept {
   SetPropW(window, kControlProperty, this);
 }
 
+void TWinControl::CreateSubclassedChild(const wchar_t* windowClass, const std::wstring& text, DWORD style) {
+  if (!Parent()) throw EOSError(L"Control " + Name() + L" has no parent window", ERROR_INVALID_PARAMETER);
+  HWND window = CreateWindowExW(0, windowClass, text.c_str(), WS_CHILD | WS_VISIBLE | style, Left(), Top(), Width(),
+                                Height(), Parent()->Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
+  if (!window) throw EOSError(L"Error creating window " + Name(), GetLastError());
+  AttachHandle(window);
+  if (!SetWindowSubclass(window, SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this))) {
+    const DWORD error = GetLastError();
+    ReleaseHandle();
+    throw EOSError(L"Error subclassing window " + Name(), error);
+  }
+}
+
 void TWinControl::ReleaseHandle() noexcept {
   if (!handle_) return;
   // Stop dispatching to this object before the window goes, so no message reaches a half-destroyed control.

@@ -115,6 +115,9 @@ protected:
   // Every message of the control's window; exceptions are caught by the window procedure that calls this.
   virtual LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) = 0;
   void AttachHandle(HWND window) noexcept;
+  // Creates the control's window, of a system class, as a child of its parent's, subclassed so that WndProc
+  // receives its messages.
+  void CreateSubclassedChild(const wchar_t* windowClass, const std::wstring& text, DWORD style);
   void ReleaseHandle() noexcept;
   void SetTabStop(bool tabStop) noexcept { tabStop_ = tabStop; }
 

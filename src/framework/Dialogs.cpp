@@ -1,19 +1,157 @@
 #include "Dialogs.h"
 
-#include <cstdint>
+#include <windows.h>
 
-void TFileOpenDialog::ReadProperty(const PropertyEntry& property, DefinitionRoot&) {
-  const std::wstring& name = property.name;
-  if (name == L"Left" || name == L"Top") {
-    // A place on the design surface only: Left in the low 16 bits, Top in the high 16 bits.
-    const auto value = static_cast<std::uint32_t>(IntegerValue(property.value)) & 0xFFFFu;
-    auto info = static_cast<std::uint32_t>(DesignInfo());
-    info = name == L"Left" ? (info & 0xFFFF0000u) | value : (info & 0x0000FFFFu) | (value << 16);
-    SetDesignInfo(static_cast<std::int32_t>(info));
-  } else if (name == L"FavoriteLinks" || name == L"FileTypes" || name == L"Options") {
-    // Only the empty settings are supported: any other would change the dialog.
-    if (!SetValue(property.value).empty()) ThrowInvalidPropertyValue();
-  } else {
-    ThrowUnknownProperty(property);
+#include <commctrl.h>
+
+#include <vector>
+
+#include "Application.h"
+#include "DialogRules.h"
+#include "Forms.h"
+#include "MessageForm.h"
+#include "SystemInfo.h"
+#include "SystemLibrary.h"
+#include "TaskWindows.h"
+
+bool UseLatestCommonDialogs = true;
+
+namespace {
+
+using TaskDialogIndirectFunction = HRESULT(WINAPI*)(const TASKDIALOGCONFIG*, int*, int*, BOOL*);
+
+struct ButtonInfo {
+  TMsgDlgBtn button;
+  int modalResult;
+  const wchar_t* caption;
+};
+
+constexpr ButtonInfo kButtons[] = {
+    {mbYes, mrYes, L"&Yes"}, {mbNo, mrNo, L"&No"}, {mbOK, mrOk, L"OK"}, {mbCancel, mrCancel, L"Cancel"}};
+
+struct TypeInfo {
+  const wchar_t* caption; // null: the application title
+  PCWSTR icon;
+};
+
+TypeInfo InfoFor(TMsgDlgType type) noexcept {
+  switch (type) {
+  case mtWarning:
+    return {L"Warning", TD_WARNING_ICON};
+  case mtError:
+    return {L"Error", TD_ERROR_ICON};
+  case mtInformation:
+    return {L"Information", TD_INFORMATION_ICON};
+  case mtConfirmation:
+    return {L"Confirm", nullptr};
+  case mtCustom:
+    break;
   }
+  return {nullptr, nullptr};
+}
+
+// The window a box belongs to: the active form's, else the application's active window, else the application's.
+HWND DialogOwner() {
+  if (auto* form = dynamic_cast<TForm*>(TWinControl::FromHandle(GetActiveWindow()))) return form->Handle();
+  if (HWND active = Application->ActiveFormHandle()) return active;
+  return Application->Handle();
+}
+
+struct TaskDialogPlacement {
+  HWND owner;
+  int x;
+  int y;
+  HWND box = nullptr;
+};
+
+void PlaceBox(const TaskDialogPlacement& placement) noexcept {
+  MONITORINFO monitor{sizeof monitor};
+  RECT box{};
+  if (!GetMonitorInfoW(MonitorFromWindow(placement.owner, MONITOR_DEFAULTTONEAREST), &monitor) ||
+      !GetWindowRect(placement.box, &box)) {
+    return;
+  }
+  const RECT& work = monitor.rcWork;
+  const TPoint position = MessageBoxPosition({work.left, work.top, work.right, work.bottom}, box.right - box.left,
+                                             box.bottom - box.top, placement.x, placement.y);
+  SetWindowPos(placement.box, nullptr, position.X, position.Y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+HRESULT CALLBACK TaskDialogCallback(HWND window, UINT notification, WPARAM, LPARAM, LONG_PTR data) noexcept {
+  auto& placement = *reinterpret_cast<TaskDialogPlacement*>(data);
+  switch (notification) {
+  case TDN_DIALOG_CONSTRUCTED:
+    placement.box = window;
+    break;
+  case TDN_CREATED:
+    PlaceBox(placement);
+    break;
+  default: // F1 does nothing (no help context); a button click closes the box.
+    break;
+  }
+  return S_OK;
+}
+
+// The other windows disabled while the box is open; afterwards enabled again and the owner made active.
+class ModalToOwner {
+public:
+  explicit ModalToOwner(HWND owner) : owner_(owner), list_(DisableTaskWindows(owner)) {}
+  ~ModalToOwner() {
+    EnableTaskWindows(list_);
+    SetActiveWindow(owner_);
+  }
+  ModalToOwner(const ModalToOwner&) = delete;
+  ModalToOwner& operator=(const ModalToOwner&) = delete;
+
+private:
+  HWND owner_;
+  TTaskWindowList list_;
+};
+
+int TaskMessageDialog(const std::wstring& caption, PCWSTR icon, const std::wstring& message,
+                      const std::vector<DialogButton>& buttons, int x, int y) {
+  static const auto taskDialogIndirect =
+      GetProc<TaskDialogIndirectFunction>(GetModuleHandleW(L"comctl32.dll"), "TaskDialogIndirect");
+
+  std::vector<TASKDIALOG_BUTTON> dialogButtons;
+  for (const DialogButton& button : buttons) dialogButtons.push_back({button.modalResult, button.caption.c_str()});
+  TaskDialogPlacement placement{DialogOwner(), x, y};
+  TASKDIALOGCONFIG config{sizeof config};
+  config.hwndParent = placement.owner;
+  config.dwFlags = TDF_ALLOW_DIALOG_CANCELLATION;
+  config.pszWindowTitle = caption.c_str();
+  config.pszMainIcon = icon;
+  config.pszContent = message.c_str();
+  config.cButtons = static_cast<UINT>(dialogButtons.size());
+  config.pButtons = dialogButtons.data();
+  config.nDefaultButton = dialogButtons.empty() ? 0 : dialogButtons.front().nButtonID;
+  config.pfCallback = TaskDialogCallback;
+  config.lpCallbackData = reinterpret_cast<LONG_PTR>(&placement);
+
+  const ModalToOwner modal(placement.owner);
+  int pressed = 0;
+  const HRESULT result = taskDialogIndirect ? taskDialogIndirect(&config, &pressed, nullptr, nullptr) : E_NOTIMPL;
+  return SUCCEEDED(result) ? pressed : 0;
+}
+
+} // namespace
+
+int MessageDlgPosHelp(const std::wstring& message, TMsgDlgType type, TMsgDlgButtons buttons, int, int x, int y,
+                      const std::wstring&) {
+  const TypeInfo info = InfoFor(type);
+  const std::wstring caption = info.caption ? info.caption : Application->Title();
+  std::vector<DialogButton> chosen;
+  for (const ButtonInfo& button : kButtons) {
+    if (buttons.Contains(button.button)) chosen.push_back({button.modalResult, button.caption});
+  }
+  const FileVersion commonControls = CommonControlsVersion();
+  const MessageBoxRouteInputs route{Win32MajorVersion(),         UseLatestCommonDialogs,
+                                    commonControls.major,        commonControls.minor,
+                                    /*dialogsStyleHooked=*/true, /*activeFormHasSystemStyle=*/true};
+  if (UseTaskDialogRoute(route)) return TaskMessageDialog(caption, info.icon, message, chosen, x, y);
+  return ShowMessageForm(caption, message, chosen, x, y);
+}
+
+void ShowMessagePos(const std::wstring& message, int x, int y) {
+  MessageDlgPosHelp(message, mtCustom, {mbOK}, 0, x, y, L"");
 }

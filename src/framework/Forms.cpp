@@ -8,10 +8,12 @@
 #include "Application.h"
 #include "ComponentClasses.h"
 #include "DefinitionReader.h"
+#include "Dialogs.h"
 #include "DpiScaling.h"
 #include "Exceptions.h"
 #include "StdCtrls.h"
 #include "SystemLibrary.h"
+#include "TaskWindows.h"
 #include "Utf8.h"
 #include "WindowDefinition.h"
 
@@ -59,6 +61,10 @@ TForm::TForm(TComponent* owner, const TFormClass& formClass) : TWinControl(owner
 
 void TForm::InitializeComponent() {
   ReadDefinitionResource();
+  CreateWindowScaled();
+}
+
+void TForm::CreateWindowScaled() {
   CreateHandle();
   const std::int32_t dpi = MonitorDpi(MonitorFromWindow(Handle(), MONITOR_DEFAULTTONEAREST));
   if (dpi > kDesignDpi) {
@@ -169,7 +175,8 @@ void TForm::CreateHandle() {
   // The main form of an application whose main form is on the taskbar owns its button itself; every other
   // form is owned by the hidden application window.
   const bool ownButton = Application->MainFormOnTaskBar() && Application->CreatingMainForm();
-  const DWORD exStyle = ownButton ? WS_EX_APPWINDOW : 0;
+  // A dialog frame carries no icon.
+  const DWORD exStyle = (ownButton ? WS_EX_APPWINDOW : 0) | (borderStyle_ == bsDialog ? WS_EX_DLGMODALFRAME : 0);
   HWND owner = ownButton ? nullptr : Application->Handle();
   const RECT outer = OuterRectForClient(clientWidth_, clientHeight_, style, exStyle, pixelsPerInch_);
   const std::wstring className(formClass_.className);
@@ -257,8 +264,17 @@ void TForm::SetWindowState(TWindowState state) {
   if (visible_ && HandleAllocated()) ShowWindow(Handle(), ShowCommandFor(state));
 }
 
+void TForm::SetCaption(std::wstring caption) {
+  caption_ = std::move(caption);
+  if (HandleAllocated()) SetWindowTextW(Handle(), caption_.c_str());
+}
+
 void TForm::Show() {
   visible_ = true;
+  if (position_ == poScreenCenter) {
+    SetBounds((GetSystemMetrics(SM_CXSCREEN) - Width()) / 2, (GetSystemMetrics(SM_CYSCREEN) - Height()) / 2, Width(),
+              Height());
+  }
   // A minimized start shows only the taskbar button and leaves the active window alone.
   ShowWindow(Handle(), windowState_ == wsMinimized ? SW_SHOWMINNOACTIVE : ShowCommandFor(windowState_));
   position_ = poDesigned;
@@ -271,6 +287,29 @@ void TForm::Close() {
     visible_ = false;
     ShowWindow(Handle(), SW_HIDE);
   }
+}
+
+int TForm::ShowModal() {
+  HWND window = Handle();
+  const HWND previouslyActive = GetActiveWindow();
+  modalResult_ = 0;
+  {
+    const TaskWindowsDisabled disabled(window);
+    Show();
+    modal_ = true;
+    while (modalResult_ == 0 && !Application->Terminated()) {
+      try {
+        Application->HandleMessage();
+      } catch (...) {
+        Application->HandleException(this);
+      }
+    }
+    modal_ = false;
+  }
+  visible_ = false;
+  ShowWindow(window, SW_HIDE);
+  if (previouslyActive && IsWindow(previouslyActive)) SetActiveWindow(previouslyActive);
+  return modalResult_;
 }
 
 void TForm::RefreshBounds() {
@@ -314,14 +353,23 @@ bool TForm::DialogKey(const MSG& message) {
     SelectNext(!shift);
     return true;
   case VK_RETURN:
+  case VK_ESCAPE: {
     if (control || alt || shift) return false;
-    if (auto* button = dynamic_cast<TButton*>(TWinControl::FromHandle(GetFocus()))) {
-      if (button->ParentForm() == this) {
+    const bool enter = message.wParam == VK_RETURN;
+    if (auto* focused = dynamic_cast<TButton*>(TWinControl::FromHandle(GetFocus()));
+        enter && focused && focused->ParentForm() == this) {
+      focused->Click();
+      return true;
+    }
+    for (std::size_t i = 0; i < ControlCount(); ++i) {
+      auto* button = dynamic_cast<TButton*>(Controls(i));
+      if (button && (enter ? button->Default() : button->Cancel()) && button->CanFocus()) {
         button->Click();
         return true;
       }
     }
     return false;
+  }
   default:
     return false;
   }
@@ -339,7 +387,11 @@ LRESULT TForm::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     break;
   case WM_CLOSE:
-    Close();
+    if (modal_) {
+      modalResult_ = mrCancel;
+    } else {
+      Close();
+    }
     return 0;
   case WM_SIZE:
     windowState_ = wParam == SIZE_MINIMIZED ? wsMinimized : wParam == SIZE_MAXIMIZED ? wsMaximized : wsNormal;

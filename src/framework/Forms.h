@@ -8,7 +8,7 @@
 #include "Controls.h"
 #include "Published.h"
 
-enum class TPosition : std::uint8_t { poDesigned, poDefaultPosOnly };
+enum class TPosition : std::uint8_t { poDesigned, poDefaultPosOnly, poScreenCenter };
 using enum TPosition;
 
 struct TBorderIcons {
@@ -25,8 +25,11 @@ public:
   ~TForm() override;
 
   const std::wstring& Caption() const noexcept { return caption_; }
+  void SetCaption(std::wstring caption);
   std::int32_t ClientWidth() const noexcept { return clientWidth_; }
   std::int32_t ClientHeight() const noexcept { return clientHeight_; }
+  // For a form built in code, before its window exists; lengths at 96 DPI.
+  void SetClientSize(std::int32_t width, std::int32_t height) noexcept { clientWidth_ = width, clientHeight_ = height; }
   std::int32_t PixelsPerInch() const noexcept { return pixelsPerInch_; }
   TFont& Font() noexcept { return font_; }
 
@@ -40,14 +43,21 @@ public:
   void SetWindowState(TWindowState state);
 
   TPosition Position() const noexcept { return position_; }
+  void SetPosition(TPosition position) noexcept { position_ = position; }
   bool Visible() const noexcept { return visible_; }
   // Shows the window in its WindowState.
   void Show();
   // The user's close: for the application's main form this ends the application.
   void Close();
+  // Shows the form with the application's other windows disabled and runs messages until a button or a close
+  // gives it a modal result, which it returns.
+  int ShowModal();
+  int ModalResult() const noexcept { return modalResult_; }
+  void SetModalResult(int result) noexcept { modalResult_ = result; }
 
-  // Keyboard handling offered before a message is dispatched: Tab, Shift+Tab and Enter. True when taken.
-  bool DialogKey(const MSG& message);
+  // Keyboard handling offered before a message is dispatched: Tab and Shift+Tab move the focus, Enter presses
+  // the focused or else the default button, Esc the cancel button. True when taken.
+  virtual bool DialogKey(const MSG& message);
 
   TWinControl* ActiveControl() const noexcept { return activeControl_; }
   // Called by a child control that receives the focus.
@@ -64,6 +74,9 @@ protected:
   // definition (the RCDATA resource named after the class), creates the window hidden and scales it to the DPI
   // of its monitor. Raises EResNotFound when the class has no definition.
   void InitializeComponent();
+  // Creates the window and scales it to its monitor: the part of InitializeComponent after the definition,
+  // for forms built in code.
+  void CreateWindowScaled();
 
   void CreateHandle() override;
   LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -93,5 +106,7 @@ private:
   TWindowState windowState_ = wsNormal;
   TPosition position_ = poDefaultPosOnly;
   bool visible_ = false;
+  bool modal_ = false;
+  int modalResult_ = 0;
   TWinControl* activeControl_ = nullptr;
 };

@@ -9,6 +9,14 @@ TButton::TButton(TComponent* owner) : TWinControl(owner) { SetTabStop(true); }
 
 void TButton::Click() {
   if (onClick_) onClick_(this);
+  if (modalResult_ != 0) {
+    if (TForm* form = ParentForm()) form->SetModalResult(modalResult_);
+  }
+}
+
+void TButton::SetCaption(std::wstring caption) {
+  caption_ = std::move(caption);
+  if (HandleAllocated()) SetWindowTextW(Handle(), caption_.c_str());
 }
 
 void TButton::ReadProperty(const PropertyEntry& property, DefinitionRoot& root) {
@@ -26,17 +34,7 @@ void TButton::ReadProperty(const PropertyEntry& property, DefinitionRoot& root) 
 }
 
 void TButton::CreateHandle() {
-  if (!Parent()) throw EOSError(L"Control " + Name() + L" has no parent window", ERROR_INVALID_PARAMETER);
-  const DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | (default_ ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
-  HWND window = CreateWindowExW(0, WC_BUTTONW, caption_.c_str(), style, Left(), Top(), Width(), Height(),
-                                Parent()->Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
-  if (!window) throw EOSError(L"Error creating window " + Name(), GetLastError());
-  AttachHandle(window);
-  if (!SetWindowSubclass(window, SubclassProc, kSubclassId,
-                         reinterpret_cast<DWORD_PTR>(static_cast<TWinControl*>(this)))) {
-    ReleaseHandle();
-    throw EOSError(L"Error subclassing window " + Name(), GetLastError());
-  }
+  CreateSubclassedChild(WC_BUTTONW, caption_, WS_TABSTOP | (default_ ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON));
 }
 
 LRESULT TButton::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -61,4 +59,15 @@ LRESULT TButton::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     break;
   }
   return DefSubclass(window, message, wParam, lParam);
+}
+
+void TLabel::SetCaption(std::wstring caption) {
+  caption_ = std::move(caption);
+  if (HandleAllocated()) SetWindowTextW(Handle(), caption_.c_str());
+}
+
+void TLabel::CreateHandle() { CreateSubclassedChild(WC_STATICW, caption_, SS_LEFT | SS_NOPREFIX); }
+
+LRESULT TLabel::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  return DefSubclass(Handle(), message, wParam, lParam);
 }

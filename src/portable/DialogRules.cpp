@@ -20,6 +20,21 @@ TPoint MessageBoxPosition(const TRect& workArea, std::int32_t boxWidth, std::int
           y == -1 ? centre(workArea.Top, workArea.Bottom, boxHeight) : y};
 }
 
+std::wstring MessageBoxClipboardText(std::wstring_view caption, std::wstring_view message,
+                                     const std::vector<std::wstring>& buttonCaptions) {
+  static constexpr std::wstring_view kRule = L"---------------------------\r\n";
+  std::wstring text(kRule);
+  text.append(caption).append(L"\r\n").append(kRule).append(message).append(L"\r\n").append(kRule);
+  for (const std::wstring& button : buttonCaptions) {
+    for (const wchar_t c : button) {
+      if (c != L'&') text += c; // mnemonic markers are not part of what the user reads
+    }
+    text += L"   ";
+  }
+  text.append(L"\r\n").append(kRule);
+  return text;
+}
+
 void CheckWindowsVistaOrLater(std::uint32_t windowsMajor, std::wstring_view className) {
   if (windowsMajor < 6) throw EPlatformVersionException(std::wstring(className) + L" requires Windows Vista or later");
 }

@@ -3,7 +3,9 @@
 // and which Windows a dialog needs.
 
 #include <cstdint>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "Types.h"
 
@@ -29,6 +31,10 @@ struct TPoint {
 // truncated toward zero), any other is taken as it is.
 TPoint MessageBoxPosition(const TRect& workArea, std::int32_t boxWidth, std::int32_t boxHeight, std::int32_t x,
                           std::int32_t y) noexcept;
+
+// What Ctrl+C copies from a message box: caption, text and button captions between rules of dashes.
+std::wstring MessageBoxClipboardText(std::wstring_view caption, std::wstring_view message,
+                                     const std::vector<std::wstring>& buttonCaptions);
 
 // Raises EPlatformVersionException "<className> requires Windows Vista or later" below Windows 6.
 void CheckWindowsVistaOrLater(std::uint32_t windowsMajor, std::wstring_view className);

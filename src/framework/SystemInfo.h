@@ -1,0 +1,16 @@
+#pragma once
+// Facts about the system that the framework reads once and keeps.
+
+#include <cstdint>
+
+// The major version of Windows itself, whatever the image's compatibility section makes other calls report.
+std::uint32_t Win32MajorVersion() noexcept;
+
+struct FileVersion {
+  std::uint32_t major = 0;
+  std::uint32_t minor = 0;
+};
+
+// The file version of the common-controls library this process has loaded (the side-by-side version 6 one
+// when the image's manifest asks for it); zeros when it cannot be read.
+FileVersion CommonControlsVersion() noexcept;
