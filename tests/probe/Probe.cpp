@@ -1,10 +1,12 @@
-// The framework's test program: the same start-up as the program's, with the form chosen by the command line.
+// The framework's test program: the same start-up as the program's, with the form and the message box route
+// chosen by the command line.
 
 #include <windows.h>
 
 #include <string_view>
 
 #include "Application.h"
+#include "Dialogs.h"
 #include "ProbeForms.h"
 #include "Program.h"
 
@@ -20,6 +22,10 @@ std::wstring_view StartupFailure() {
 } // namespace
 
 void ProgramMain() {
+  // The switch that systems with older common controls are left with: boxes come from the message form.
+  if (std::wstring_view(GetCommandLineW()).find(L"--message-form") != std::wstring_view::npos) {
+    UseLatestCommonDialogs = false;
+  }
   Application->Initialize();
   Application->SetMainFormOnTaskBar(true);
   const std::wstring_view failure = StartupFailure();

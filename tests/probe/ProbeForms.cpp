@@ -6,14 +6,17 @@
 
 #include <string>
 
+#include "Dialogs.h"
 #include "Exceptions.h"
 
 TProbeForm* ProbeForm = nullptr;
 
 namespace {
 
-constexpr PublishedField kProbeFields[] = {PublishField<&TProbeForm::RaiseButton>(L"RaiseButton")};
-constexpr PublishedMethod kProbeMethods[] = {PublishMethod<&TProbeForm::RaiseButtonClick>(L"RaiseButtonClick")};
+constexpr PublishedField kProbeFields[] = {PublishField<&TProbeForm::RaiseButton>(L"RaiseButton"),
+                                           PublishField<&TProbeForm::GreetButton>(L"GreetButton")};
+constexpr PublishedMethod kProbeMethods[] = {PublishMethod<&TProbeForm::RaiseButtonClick>(L"RaiseButtonClick"),
+                                             PublishMethod<&TProbeForm::GreetButtonClick>(L"GreetButtonClick")};
 
 constexpr PublishedField kMisboundFields[] = {PublishField<&TMisboundForm::Button1>(L"Button1")};
 constexpr PublishedMethod kMisboundMethods[] = {PublishMethod<&TMisboundForm::Button1Click>(L"Button1Click")};
@@ -50,6 +53,8 @@ TUndefinedForm::TUndefinedForm(TComponent* owner) : TForm(owner, Class) { Initia
 TMisboundForm::TMisboundForm(TComponent* owner) : TForm(owner, Class) { InitializeComponent(); }
 
 void TMisboundForm::Button1Click(TObject*) {}
+
+void TProbeForm::GreetButtonClick(TObject*) { ShowMessagePos(L"Alles klar", -1, -1); }
 
 void TProbeForm::RaiseButtonClick(TObject*) {
   // Each run counts itself in the caption, so a test can tell that the command ran again after a report.

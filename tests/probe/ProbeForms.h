@@ -1,6 +1,6 @@
 #pragma once
-// Forms of the framework's test program: one whose button raises the error it is told to, and two whose
-// definitions fail while the form is built.
+// Forms of the framework's test program: one whose buttons raise the error they are told to and show the
+// greeting box, and two whose definitions fail while the form is built.
 
 #include "Forms.h"
 #include "StdCtrls.h"
@@ -10,7 +10,9 @@ public:
   explicit TProbeForm(TComponent* owner);
 
   TButton* RaiseButton = nullptr;
+  TButton* GreetButton = nullptr;
   void RaiseButtonClick(TObject* sender);
+  void GreetButtonClick(TObject* sender);
 
   static const TFormClass Class;
 };
