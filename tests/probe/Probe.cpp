@@ -37,6 +37,12 @@ void ProgramMain() {
     Application->CreateForm(form);
   } else {
     Application->CreateForm(ProbeForm);
+    if (std::wstring_view(GetCommandLineW()).find(L"--dpi-change") != std::wstring_view::npos) {
+      // What the system sends when the window moves to a 144-DPI monitor, with the rectangle it suggests;
+      // another process's message could not carry the rectangle.
+      RECT suggested{200, 150, 900, 650};
+      SendMessageW(ProbeForm->Handle(), WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+    }
   }
   Application->Run();
 }
