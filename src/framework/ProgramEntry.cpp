@@ -10,6 +10,7 @@
 #include "Exceptions.h"
 #include "Program.h"
 #include "Screen.h"
+#include "SystemLibrary.h"
 #include "TextRules.h"
 
 namespace {
@@ -41,6 +42,17 @@ std::wstring ModuleFileNameAt(const void* address) {
   const std::wstring_view full(path);
   const std::size_t slash = full.find_last_of(L'\\');
   return std::wstring(slash == std::wstring_view::npos ? full : full.substr(slash + 1));
+}
+
+using SetDefaultDllDirectoriesFunction = BOOL(WINAPI*)(DWORD);
+
+// Libraries that load later, by the program or by the system on its behalf, come from the system directory
+// only: never from the program's folder or the current directory, where anyone may have put a file.
+void RestrictLibrarySearch() noexcept {
+  SetDllDirectoryW(L"");
+  const auto setDefaultDllDirectories =
+      GetProc<SetDefaultDllDirectoriesFunction>(GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories");
+  if (setDefaultDllDirectories) setDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
 }
 
 // Call from a catch block. Offers the error to the system first, as an unhandled error would be.
@@ -81,6 +93,7 @@ int ReportStartupFailure() noexcept {
 } // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  RestrictLibrarySearch();
   try {
     TScreen screen(nullptr);
     const GlobalInstance screenInstance(Screen, screen);
