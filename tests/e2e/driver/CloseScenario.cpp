@@ -1,0 +1,37 @@
+#include <optional>
+
+#include "MainWindow.h"
+#include "Scenarios.h"
+#include "support/WindowQuery.h"
+
+namespace e2e {
+
+namespace {
+
+struct CloseCase {
+  const char* name;
+  WORD showCommand;
+};
+
+// The window is closed from each state that start-up can leave it in.
+constexpr CloseCase cases[] = {
+    {"normal", SW_SHOWNORMAL},
+    {"maximized", SW_SHOWMAXIMIZED},
+    {"minimized", SW_SHOWMINNOACTIVE},
+};
+
+} // namespace
+
+void CloseScenario(Checker& check, const std::wstring& program) {
+  for (const CloseCase& closeCase : cases) {
+    const Checker::Case named(check, closeCase.name);
+    const Process process = Process::Launch(program, {closeCase.showCommand});
+    const HWND mainWindow = RequireMainWindow(check, process);
+    check.Equal(true, process.WaitUntilIdle(stateTimeout), "program becomes idle after start-up");
+    check.Require(true, PostMessageW(mainWindow, WM_CLOSE, 0, 0) != FALSE, "WM_CLOSE posted");
+    check.Equal(true, process.WaitForExit(exitTimeout), "process exits after WM_CLOSE");
+    check.Equal(std::optional<DWORD>(0), process.ExitCode(), "exit code");
+  }
+}
+
+} // namespace e2e

@@ -1,0 +1,56 @@
+#pragma once
+// What every scenario knows about the program's main window, and the checks of its layout that the
+// window and DPI scenarios share.
+
+#include <windows.h>
+
+#include <array>
+#include <chrono>
+#include <string>
+#include <string_view>
+
+#include "support/Check.h"
+#include "support/Geometry.h"
+#include "support/Process.h"
+
+namespace e2e {
+
+using namespace std::chrono_literals;
+
+inline constexpr std::wstring_view mainWindowClass = L"TForm1";
+inline constexpr std::wstring_view applicationWindowClass = L"TApplication";
+inline constexpr std::wstring_view mainWindowCaption = L"Pellacord";
+// A cold Wine start takes seconds; a warm one a fraction of a second.
+inline constexpr std::chrono::milliseconds firstWindowTimeout = 20s;
+inline constexpr std::chrono::milliseconds stateTimeout = 5s;
+inline constexpr std::chrono::milliseconds exitTimeout = 10s;
+
+struct ButtonLayout {
+  std::wstring_view caption;
+  Box box;
+};
+
+struct MainWindowLayout {
+  Size client;
+  // In tab order, which is also the z-order from the top.
+  std::array<ButtonLayout, 3> buttons;
+};
+
+inline constexpr MainWindowLayout layoutAt96{
+    {624, 441}, {{{L"Hallo?", {32, 40, 75, 25}}, {L"File-Dlg", {32, 96, 75, 25}}, {L"Fullscreen", {32, 152, 75, 25}}}}};
+// 441 * 1.5 = 661.5 and 75 * 1.5 = 112.5 round up.
+inline constexpr MainWindowLayout layoutAt144{
+    {936, 662},
+    {{{L"Hallo?", {48, 60, 113, 38}}, {L"File-Dlg", {48, 144, 113, 38}}, {L"Fullscreen", {48, 228, 113, 38}}}}};
+
+// The main window once it is shown; ends the scenario when none appears in time.
+HWND RequireMainWindow(Checker& check, const Process& process);
+
+// The main window's direct child with that caption; ends the scenario when there is none.
+HWND RequireChild(Checker& check, HWND parent, std::wstring_view caption);
+
+// The process's top-level windows (main, hidden application window, taskbar) and the main window's
+// buttons against the layout.
+void CheckMainWindow(Checker& check, const Process& process, HWND mainWindow, const MainWindowLayout& layout);
+
+} // namespace e2e

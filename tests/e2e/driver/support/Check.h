@@ -1,0 +1,77 @@
+#pragma once
+// Checks of a scenario: each failure is printed with its place in the source, what was expected and what
+// was found; the scenario fails if any check did.
+
+#include <windows.h>
+
+#include <concepts>
+#include <exception>
+#include <optional>
+#include <source_location>
+#include <string>
+#include <string_view>
+#include <type_traits>
+#include <vector>
+
+namespace e2e {
+
+std::string Describe(bool value);
+std::string Describe(std::wstring_view text);
+std::string Describe(HWND window);
+template <std::integral Integer>
+requires(!std::same_as<Integer, bool>) std::string Describe(Integer value) { return std::to_string(value); }
+
+template <typename T> std::string Describe(const std::optional<T>& value) {
+  return value ? Describe(*value) : std::string("nothing");
+}
+
+// Thrown when a check that later checks depend on fails; the failure is already reported.
+class ScenarioAborted : public std::exception {
+public:
+  const char* what() const noexcept override { return "scenario aborted"; }
+};
+
+class Checker {
+public:
+  // The expected value takes the type of the actual one, so literals compare with what the system returns.
+  template <typename T>
+  bool Equal(const std::type_identity_t<T>& expected, const T& actual, std::string_view what,
+             std::source_location where = std::source_location::current()) {
+    ++checks_;
+    if (expected == actual) return true;
+    Fail(what, Describe(expected), Describe(actual), where);
+    return false;
+  }
+
+  // For a fact the rest of the scenario builds on: when it fails, the scenario ends.
+  template <typename T>
+  void Require(const std::type_identity_t<T>& expected, const T& actual, std::string_view what,
+               std::source_location where = std::source_location::current()) {
+    if (!Equal<T>(expected, actual, what, where)) throw ScenarioAborted();
+  }
+
+  void Fail(std::string_view what, std::string_view expected, std::string_view actual,
+            std::source_location where = std::source_location::current());
+
+  int Checks() const noexcept { return checks_; }
+  int Failures() const noexcept { return failures_; }
+
+  // Names the case that the checks made while it lives belong to; failures are prefixed with it.
+  class Case {
+  public:
+    Case(Checker& checker, std::string name);
+    Case(const Case&) = delete;
+    Case& operator=(const Case&) = delete;
+    ~Case();
+
+  private:
+    Checker& checker_;
+  };
+
+private:
+  int checks_ = 0;
+  int failures_ = 0;
+  std::vector<std::string> cases_;
+};
+
+} // namespace e2e
