@@ -39,6 +39,7 @@ Process Process::Launch(const std::wstring& program, const LaunchOptions& option
     startup.wShowWindow = *options.showCommand;
   }
   std::wstring commandLine = L"\"" + program + L"\"";
+  if (!options.arguments.empty()) commandLine += L" " + options.arguments;
   PROCESS_INFORMATION info{};
   // Handles are inherited only for the NUL standard handles; the driver opens nothing else inheritable.
   if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup,

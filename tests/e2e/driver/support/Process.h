@@ -14,6 +14,8 @@ namespace e2e {
 struct LaunchOptions {
   // The show command handed over with STARTF_USESHOWWINDOW; none leaves the flag out.
   std::optional<WORD> showCommand;
+  // Appended to the quoted program path, as they stand.
+  std::wstring arguments;
 };
 
 // Owns a launched process: a process still running when its owner goes, because a check failed or the
