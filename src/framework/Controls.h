@@ -95,7 +95,8 @@ public:
 
   // Child controls in the order they were given this parent, which is also their z-order.
   std::size_t ControlCount() const noexcept { return controls_.size(); }
-  TControl* Controls(std::size_t index) const { return controls_.at(index); }
+  // For index < ControlCount().
+  TControl* Controls(std::size_t index) const { return controls_[index]; }
 
   std::int32_t TabOrder() const noexcept { return tabOrder_; }
   bool TabStop() const noexcept { return tabStop_; }

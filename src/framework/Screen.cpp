@@ -43,7 +43,7 @@ std::size_t TScreen::MonitorCount() {
 
 TMonitor* TScreen::Monitors(std::size_t index) {
   if (!enumerated_) GetMonitors();
-  return &monitors_.at(index);
+  return index < monitors_.size() ? &monitors_[index] : nullptr;
 }
 
 TMonitor* TScreen::FindMonitor(HMONITOR handle) noexcept {

@@ -30,7 +30,8 @@ public:
   void SetName(std::wstring name) { name_ = std::move(name); }
 
   std::size_t ComponentCount() const noexcept { return components_.size(); }
-  TComponent* Components(std::size_t index) const { return components_.at(index).get(); }
+  // For index < ComponentCount().
+  TComponent* Components(std::size_t index) const { return components_[index].get(); }
   TComponent* FindComponent(std::wstring_view name) const;
 
   // Design-surface position of a component without a window: Left in the low 16 bits, Top in the high.

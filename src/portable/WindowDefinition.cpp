@@ -1,6 +1,7 @@
 #include "WindowDefinition.h"
 
 #include <string>
+#include <vector>
 
 #include "Exceptions.h"
 #include "Utf8.h"
@@ -17,32 +18,32 @@ public:
   ObjectDefinition Document() {
     SkipSpace();
     const int line = line_;
-    std::wstring name = Identifier("a component name");
+    std::wstring name = Identifier(L"a component name");
     ObjectDefinition root = Object(std::move(name), line, 0);
     SkipSpace();
-    if (!AtEnd()) Fail("text after the end of the definition");
+    if (!AtEnd()) Fail(L"text after the end of the definition");
     return root;
   }
 
 private:
   // The rest of "Name: Class { ... }" once the name has been read.
   ObjectDefinition Object(std::wstring name, int line, int depth) {
-    if (depth > kMaxDepth) Fail("components nested too deeply");
+    if (depth > kMaxDepth) Fail(L"components nested too deeply");
     ObjectDefinition object;
     object.line = line;
     object.name = std::move(name);
     Expect(':');
-    object.className = Identifier("a class name");
+    object.className = Identifier(L"a class name");
     Expect('{');
     for (;;) {
       SkipSpace();
-      if (AtEnd()) Fail("missing \"}\"");
+      if (AtEnd()) Fail(L"missing \"}\"");
       if (Peek() == '}') {
         ++pos_;
         return object;
       }
       const int memberLine = line_;
-      std::wstring memberName = Identifier("a property or component name");
+      std::wstring memberName = Identifier(L"a property or component name");
       SkipSpace();
       if (Peek() == ':') {
         object.components.push_back(Object(std::move(memberName), memberLine, depth + 1));
@@ -51,7 +52,7 @@ private:
       while (Peek() == '.') {
         ++pos_;
         memberName += L'.';
-        memberName += Identifier("a property name after \".\"");
+        memberName += Identifier(L"a property name after \".\"");
         SkipSpace();
       }
       Expect('=');
@@ -75,7 +76,7 @@ private:
       SkipSpace();
       if (Peek() != ']') {
         for (;;) {
-          value.items.push_back(Identifier("a set member"));
+          value.items.push_back(Identifier(L"a set member"));
           SkipSpace();
           if (Peek() != ',') break;
           ++pos_;
@@ -84,15 +85,15 @@ private:
       Expect(']');
     } else {
       value.kind = PropertyValue::Kind::Identifier;
-      value.text = Identifier("a value");
+      value.text = Identifier(L"a value");
     }
     return value;
   }
 
-  std::wstring Identifier(const char* what) {
+  std::wstring Identifier(const wchar_t* what) {
     SkipSpace();
     const std::size_t start = pos_;
-    if (AtEnd() || !IsIdentifierStart(Peek())) Fail(std::string("expected ") + what);
+    if (AtEnd() || !IsIdentifierStart(Peek())) Fail(L"expected " + std::wstring(what));
     while (!AtEnd() && (IsIdentifierStart(Peek()) || IsDigit(Peek()))) ++pos_;
     return std::wstring(text_.begin() + static_cast<std::ptrdiff_t>(start),
                         text_.begin() + static_cast<std::ptrdiff_t>(pos_));
@@ -101,39 +102,39 @@ private:
   std::int64_t Integer() {
     const bool negative = Peek() == '-';
     if (negative) ++pos_;
-    if (AtEnd() || !IsDigit(Peek())) Fail("expected a digit");
+    if (AtEnd() || !IsDigit(Peek())) Fail(L"expected a digit");
     std::int64_t magnitude = 0;
     while (!AtEnd() && IsDigit(Peek())) {
       magnitude = magnitude * 10 + (Peek() - '0');
-      if (magnitude > std::int64_t{INT32_MAX} + 1) Fail("number out of range");
+      if (magnitude > std::int64_t{INT32_MAX} + 1) Fail(L"number out of range");
       ++pos_;
     }
-    if (!negative && magnitude > INT32_MAX) Fail("number out of range");
+    if (!negative && magnitude > INT32_MAX) Fail(L"number out of range");
     return negative ? -magnitude : magnitude;
   }
 
   std::wstring String() {
     ++pos_; // opening quote
-    std::string bytes;
+    std::vector<char> bytes;
     for (;;) {
-      if (AtEnd() || Peek() == '\n') Fail("unterminated string");
+      if (AtEnd() || Peek() == '\n') Fail(L"unterminated string");
       const char c = text_[pos_++];
       if (c == '"') break;
       if (c == '\\') {
-        if (AtEnd() || (Peek() != '"' && Peek() != '\\')) Fail("unknown escape in string");
-        bytes += text_[pos_++];
+        if (AtEnd() || (Peek() != '"' && Peek() != '\\')) Fail(L"unknown escape in string");
+        bytes.push_back(text_[pos_++]);
       } else {
-        bytes += c;
+        bytes.push_back(c);
       }
     }
-    auto decoded = DecodeUtf8(bytes);
-    if (!decoded) Fail("string is not valid UTF-8");
+    auto decoded = DecodeUtf8(std::string_view(bytes.data(), bytes.size()));
+    if (!decoded) Fail(L"string is not valid UTF-8");
     return std::move(*decoded);
   }
 
   void Expect(char c) {
     SkipSpace();
-    if (AtEnd() || Peek() != c) Fail(std::string("expected \"") + c + "\"");
+    if (AtEnd() || Peek() != c) Fail(std::wstring(L"expected \"") + static_cast<wchar_t>(c) + L"\"");
     ++pos_;
   }
 
@@ -153,11 +154,19 @@ private:
     }
   }
 
-  [[noreturn]] void Fail(const std::string& what) const {
-    throw EParserError(L"Window definition, line " + std::to_wstring(line_) + L": " +
-                       std::wstring(what.begin(), what.end()));
+  [[noreturn]] void Fail(const std::wstring& what) const {
+    throw EParserError(L"Window definition, line " + Decimal(line_) + L": " + what);
   }
 
+  // Without the C library's formatting, which would weigh more than the whole reader.
+  static std::wstring Decimal(int value) {
+    std::wstring digits;
+    do {
+      digits.insert(digits.begin(), static_cast<wchar_t>(L'0' + value % 10));
+      value /= 10;
+    } while (value > 0);
+    return digits;
+  }
   static bool IsDigit(char c) { return c >= '0' && c <= '9'; }
   static bool IsIdentifierStart(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_'; }
 
