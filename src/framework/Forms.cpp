@@ -3,6 +3,7 @@
 #include <shellscalingapi.h>
 
 #include <algorithm>
+#include <optional>
 #include <string_view>
 
 #include "Application.h"
@@ -14,8 +15,6 @@
 #include "StdCtrls.h"
 #include "SystemLibrary.h"
 #include "TaskWindows.h"
-#include "Utf8.h"
-#include "WindowDefinition.h"
 
 namespace {
 
@@ -85,9 +84,9 @@ void TForm::ReadDefinitionResource() {
   HRSRC resource = FindResourceW(module, className.c_str(), MAKEINTRESOURCEW(10));
   HGLOBAL loaded = resource ? LoadResource(module, resource) : nullptr;
   const void* data = loaded ? LockResource(loaded) : nullptr;
-  if (!data) throw EResNotFound(className);
-  const std::string_view text(static_cast<const char*>(data), SizeofResource(module, resource));
-  ReadDefinition(ParseWindowDefinition(text), *this);
+  std::optional<std::string_view> text;
+  if (data) text.emplace(static_cast<const char*>(data), SizeofResource(module, resource));
+  ReadClassDefinition(text, *this);
 }
 
 void TForm::ReadProperty(const PropertyEntry& property, DefinitionRoot& root) {

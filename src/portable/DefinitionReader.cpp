@@ -18,6 +18,11 @@ void ReadDefinition(const ObjectDefinition& definition, DefinitionRoot& root) {
   }
 }
 
+void ReadClassDefinition(const std::optional<std::string_view>& text, DefinitionRoot& root) {
+  if (!text) throw EResNotFound(std::wstring(root.DefinitionClassName()));
+  ReadDefinition(ParseWindowDefinition(*text), root);
+}
+
 void ThrowInvalidPropertyValue() { throw EReadError(L"Invalid property value"); }
 
 void ThrowUnknownProperty(const PropertyEntry& property) {

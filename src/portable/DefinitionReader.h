@@ -2,6 +2,7 @@
 // Applies a parsed window definition to a form: its own properties, then each component in order, created
 // by class name, filled into the published field of its name, with its events bound by method name.
 
+#include <optional>
 #include <string_view>
 
 #include "Classes.h"
@@ -34,6 +35,9 @@ protected:
 };
 
 void ReadDefinition(const ObjectDefinition& definition, DefinitionRoot& root);
+
+// Reads the definition text found for the root's class; no text is an EResNotFound naming the class.
+void ReadClassDefinition(const std::optional<std::string_view>& text, DefinitionRoot& root);
 
 // Typed access to a property value; a value of another kind is an "Invalid property value".
 std::int32_t IntegerValue(const PropertyValue& value);

@@ -138,6 +138,19 @@ TEST(DefinitionReader, FaultsInTheDefinitionAreReadErrors) {
   }
 }
 
+TEST(DefinitionReader, AClassWithoutADefinitionIsAMissingResource) {
+  FakeForm form;
+  try {
+    ReadClassDefinition(std::nullopt, form);
+    ADD_FAILURE() << "no definition accepted";
+  } catch (const EResNotFound& error) {
+    EXPECT_EQ(error.Message(), L"Resource TFakeForm not found");
+  }
+  ReadClassDefinition("F: TFakeForm { Caption = \"Found\" }", form);
+  EXPECT_EQ(form.caption, L"Found");
+  EXPECT_THROW(ReadClassDefinition("F: TFakeForm {", form), EParserError);
+}
+
 TEST(DefinitionReader, StopsAtTheFirstFaultWithWhatWasReadStillOwned) {
   FakeForm form;
   EXPECT_THROW(Read("F: TFakeForm { First: TFakeButton { } Second: TFakeButton { OnClick = Nope } "
