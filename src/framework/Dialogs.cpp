@@ -134,16 +134,28 @@ int TaskMessageDialog(const std::wstring& caption, PCWSTR icon, const std::wstri
   return SUCCEEDED(result) ? pressed : 0;
 }
 
-} // namespace
+std::wstring CaptionOf(const TypeInfo& info) { return info.caption ? info.caption : Application->Title(); }
 
-int MessageDlgPosHelp(const std::wstring& message, TMsgDlgType type, TMsgDlgButtons buttons, int, int x, int y,
-                      const std::wstring&) {
-  const TypeInfo info = InfoFor(type);
-  const std::wstring caption = info.caption ? info.caption : Application->Title();
+std::vector<DialogButton> ChosenButtons(TMsgDlgButtons buttons) {
   std::vector<DialogButton> chosen;
   for (const ButtonInfo& button : kButtons) {
     if (buttons.Contains(button.button)) chosen.push_back({button.modalResult, button.caption});
   }
+  return chosen;
+}
+
+} // namespace
+
+int TaskMessageDlgPos(const std::wstring& message, TMsgDlgType type, TMsgDlgButtons buttons, int x, int y) {
+  const TypeInfo info = InfoFor(type);
+  return TaskMessageDialog(CaptionOf(info), info.icon, message, ChosenButtons(buttons), x, y);
+}
+
+int MessageDlgPosHelp(const std::wstring& message, TMsgDlgType type, TMsgDlgButtons buttons, int, int x, int y,
+                      const std::wstring&) {
+  const TypeInfo info = InfoFor(type);
+  const std::wstring caption = CaptionOf(info);
+  const std::vector<DialogButton> chosen = ChosenButtons(buttons);
   const FileVersion commonControls = CommonControlsVersion();
   const MessageBoxRouteInputs route{Win32MajorVersion(),         UseLatestCommonDialogs,
                                     commonControls.major,        commonControls.minor,

@@ -31,6 +31,10 @@ constexpr int mrNone = 0, mrOk = 1, mrCancel = 2, mrYes = 6, mrNo = 7;
 // Whether message boxes may use the system's task dialog.
 extern bool UseLatestCommonDialogs;
 
+// The task-dialog route of MessageDlgPosHelp, taken without asking the common controls' version: for callers
+// that know the system has the task dialog although its library gives an older version (Wine's says 5.81).
+int TaskMessageDlgPos(const std::wstring& message, TMsgDlgType type, TMsgDlgButtons buttons, int x, int y);
+
 // Shows `message` in a box captioned with the application title, with one OK button; returns once it is closed.
 // X and Y of -1 centre the box.
 void ShowMessagePos(const std::wstring& message, int x, int y);
