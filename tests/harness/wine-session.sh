@@ -14,6 +14,7 @@ readonly wine_fonts=/usr/share/wine/fonts
 # Screen 1280x1024; a work area that differs from the monitor on every side.
 readonly screen=1280x1024x24
 readonly work_area=48,32,1232,952
+readonly qemu_reserved_va=0x81000000
 
 die() {
   echo "wine-session: $*" >&2
@@ -183,6 +184,11 @@ start() {
   export WINEPREFIX=$state/prefix
   export WINEDEBUG=-all
   export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe=d"
+  # Where Wine's 32-bit support is installed, its 32-bit loader runs under qemu-i386 (enable-i386-emulation.sh),
+  # also for the 32-bit part of wineboot. qemu's default 32-bit address space ends one page short of 4 GiB,
+  # which leaves Wine no room at 0x7ffe0000: every 32-bit start then fails after a minute of probing. 2 GiB and
+  # 16 MiB hold all that a program without large addresses uses, and a start takes seconds. Nothing else reads it.
+  export QEMU_RESERVED_VA=$qemu_reserved_va
   mkdir -p "$WINEPREFIX"
 
   # Detached, in the foreground mode so that its pid is the server's, and with no inherited pipes:
@@ -207,6 +213,7 @@ start() {
     printf 'export WINEPREFIX=%q\n' "$WINEPREFIX"
     printf 'export WINEDEBUG=%q\n' "$WINEDEBUG"
     printf 'export WINEDLLOVERRIDES=%q\n' "$WINEDLLOVERRIDES"
+    printf 'export QEMU_RESERVED_VA=%q\n' "$QEMU_RESERVED_VA"
     printf 'export PELLACORD_XVFB_PID=%q\n' "$xvfb_pid"
     printf 'export PELLACORD_WINESERVER_PID=%q\n' "$server_pid"
   } >"$state/session.env.tmp"

@@ -2,6 +2,7 @@
 // Forms of the framework's test program: one whose buttons raise the error they are told to and show the
 // greeting box, and two whose definitions fail while the form is built.
 
+#include "FileDialogs.h"
 #include "Forms.h"
 #include "StdCtrls.h"
 
@@ -11,8 +12,15 @@ public:
 
   TButton* RaiseButton = nullptr;
   TButton* GreetButton = nullptr;
+  TButton* FileButton = nullptr;
+  TButton* BoxButton = nullptr;
+  TFileOpenDialog* FileOpenDialog1 = nullptr;
   void RaiseButtonClick(TObject* sender);
   void GreetButtonClick(TObject* sender);
+  // Open the file dialog and the greeting box, optionally with a failure injected, and count each run with
+  // its result in the button's caption, so that a test can tell that the command ended and how.
+  void FileButtonClick(TObject* sender);
+  void BoxButtonClick(TObject* sender);
 
   static const TFormClass Class;
 };

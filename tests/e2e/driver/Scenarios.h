@@ -17,5 +17,29 @@ void ShowCommandScenario(Checker& check, const std::wstring& program);
 void FocusScenario(Checker& check, const std::wstring& program);
 // WM_CLOSE ends the process with exit code 0.
 void CloseScenario(Checker& check, const std::wstring& program);
+// The fullscreen toggle from a normal window at several places, in rounds, and closing while fullscreen.
+void FullscreenScenario(Checker& check, const std::wstring& program);
+// The fullscreen toggle from a window maximized at start-up.
+void FullscreenMaximizedScenario(Checker& check, const std::wstring& program);
+// The greeting box opened by a click and closed by messages, also with the main window moved.
+void GreetingScenario(Checker& check, const std::wstring& program);
+// The greeting box opened and closed by real key presses.
+void GreetingKeysScenario(Checker& check, const std::wstring& program);
+// The framework's message form, forced in its test program: contents, place, keys, clipboard.
+void MessageFormScenario(Checker& check, const std::wstring& program);
+// The task dialog, forced in the test program: contents, owner, place on the work area, ways to close it.
+void TaskDialogScenario(Checker& check, const std::wstring& program);
+// The file-open dialog: owner, cancel, a confirmed file offered again.
+void FileDialogScenario(Checker& check, const std::wstring& program);
+
+// The framework's test program: the error report of a failed command, table-driven over messages, with
+// the mouse capture cancelled and a silent abort.
+void ErrorReportScenario(Checker& check, const std::wstring& program);
+// The test program: the box of a failed start-up and exit code 1.
+void StartupFailureScenario(Checker& check, const std::wstring& program);
+// The test program: the window and its buttons after a DPI change.
+void DpiChangeScenario(Checker& check, const std::wstring& program);
+// The shipped 32-bit image under emulation: start, the three commands once each, and close.
+void Smoke32Scenario(Checker& check, const std::wstring& program);
 
 } // namespace e2e

@@ -1,0 +1,122 @@
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "MainWindow.h"
+#include "ProbeWindow.h"
+#include "Scenarios.h"
+#include "support/MessageBoxQuery.h"
+#include "support/Wait.h"
+#include "support/WindowQuery.h"
+
+namespace e2e {
+
+namespace {
+
+// Waiting this long for a box that must not come.
+constexpr std::chrono::milliseconds absenceTimeout = 1s;
+// The command runs again after its report is closed.
+constexpr int rounds = 2;
+
+struct ErrorCase {
+  const char* name;
+  // Given before the message.
+  std::wstring_view options;
+  std::wstring_view message;
+  // Nothing: no box is shown.
+  std::optional<std::wstring_view> boxText;
+};
+
+// The period rule of the report: appended after a character whose code is above that of ".".
+constexpr ErrorCase cases[] = {
+    {"letter gets a period", L"", L"Integer overflow", L"Integer overflow."},
+    {"period kept", L"", L"Done.", L"Done."},
+    {"exclamation mark kept", L"", L"Stop!", L"Stop!"},
+    {"question mark gets a period", L"", L"Really?", L"Really?."},
+    {"empty stays empty", L"", L"", L""},
+    {"capture taken by the command", L"--capture ", L"Integer overflow", L"Integer overflow."},
+    {"silent abort", L"--abort ", L"Integer overflow", std::nullopt},
+};
+
+std::optional<HWND> CaptureOfThread(HWND window) {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  if (!GetGUIThreadInfo(ThreadOf(window), &info)) return std::nullopt;
+  return info.hwndCapture;
+}
+
+// The main window takes input again, as before the command.
+void CheckUsable(Checker& check, HWND mainWindow) {
+  check.Equal(true, WaitFor(stateTimeout, [&] { return IsWindowEnabled(mainWindow) != FALSE; }),
+              "main window is enabled after the command");
+  check.Equal(mainWindow, WaitForValue(mainWindow, stateTimeout, [&] { return ActiveOfThread(mainWindow); }),
+              "active window after the command");
+}
+
+void CheckReport(Checker& check, const Process& process, HWND mainWindow, std::wstring_view expectedText) {
+  const HWND box = RequireDialog(check, process, "the error box appears");
+  check.Equal(std::wstring(probeTitle), Text(box), "caption of the box");
+  check.Equal(mainWindow, Owner(box), "owner of the box");
+  check.Equal(std::optional<std::wstring>(expectedText), MessageBoxText(box), "text of the box");
+  // A capture left to the button would take the mouse away from the box.
+  check.Equal(std::optional<HWND>(nullptr), CaptureOfThread(mainWindow), "mouse capture while the box is open");
+  check.Equal(false, IsWindowEnabled(mainWindow) != FALSE, "main window is enabled while the box is open");
+  const HWND ok = CheckErrorBoxControls(check, box);
+
+  check.Require(true, PostMessageW(ok, BM_CLICK, 0, 0) != FALSE, "BM_CLICK posted to OK");
+  check.Require(true, WaitFor(stateTimeout, [&] { return IsWindow(box) == FALSE; }), "the box closes on OK");
+}
+
+void CheckNoReport(Checker& check, const Process& process, HWND mainWindow) {
+  // The answer comes from a message loop, so the command and its report have been dealt with by then.
+  DWORD_PTR ignored = 0;
+  check.Equal(true,
+              SendMessageTimeoutW(mainWindow, WM_NULL, 0, 0, SMTO_NORMAL, static_cast<UINT>(stateTimeout.count()),
+                                  &ignored) != 0,
+              "program answers after the command");
+  WaitFor(absenceTimeout, [&] { return !DialogWindows(process.Id()).empty(); });
+  check.Equal<std::size_t>(0, DialogWindows(process.Id()).size(), "number of dialogs after the command");
+}
+
+void RunCase(Checker& check, const std::wstring& program, const ErrorCase& errorCase) {
+  const Checker::Case named(check, errorCase.name);
+  const std::wstring arguments =
+      std::wstring(errorCase.options) + L"\"--message=" + std::wstring(errorCase.message) + L"\"";
+  const Process process = Process::Launch(program, {SW_SHOWNORMAL, arguments});
+  const HWND mainWindow = RequireProbeWindow(check, process);
+  const HWND raise = RequireChild(check, mainWindow, L"Raise");
+  check.Require(mainWindow, WaitForValue(mainWindow, stateTimeout, [&] { return ActiveOfThread(mainWindow); }),
+                "active window after start-up");
+  check.Equal(true, process.WaitUntilIdle(stateTimeout), "program becomes idle after start-up");
+
+  for (int round = 1; round <= rounds; ++round) {
+    const Checker::Case roundCase(check, "click " + std::to_string(round));
+    check.Require(true, PostMessageW(raise, BM_CLICK, 0, 0) != FALSE, "BM_CLICK posted to Raise");
+    const std::wstring ran = L"Raise " + std::to_wstring(round);
+    check.Require(ran, WaitForValue(ran, stateTimeout, [&] { return Text(raise); }), "caption once the command ran");
+    if (errorCase.boxText) {
+      CheckReport(check, process, mainWindow, *errorCase.boxText);
+    } else {
+      CheckNoReport(check, process, mainWindow);
+    }
+    CheckUsable(check, mainWindow);
+  }
+
+  check.Require(true, PostMessageW(mainWindow, WM_CLOSE, 0, 0) != FALSE, "WM_CLOSE posted");
+  check.Equal(true, process.WaitForExit(exitTimeout), "process exits after WM_CLOSE");
+  check.Equal(std::optional<DWORD>(0), process.ExitCode(), "exit code");
+}
+
+} // namespace
+
+void ErrorReportScenario(Checker& check, const std::wstring& program) {
+  for (const ErrorCase& errorCase : cases) {
+    try {
+      RunCase(check, program, errorCase);
+    } catch (const ScenarioAborted&) {
+      // Reported already; the other cases start processes of their own.
+    }
+  }
+}
+
+} // namespace e2e

@@ -1,0 +1,141 @@
+#include <optional>
+#include <string>
+
+#include "MainWindow.h"
+#include "ModalWindows.h"
+#include "Scenarios.h"
+#include "support/MessageBoxQuery.h"
+#include "support/TemporaryFolder.h"
+#include "support/Text.h"
+#include "support/Wait.h"
+#include "support/WindowKeys.h"
+#include "support/WindowQuery.h"
+
+namespace e2e {
+
+namespace {
+
+// Wine's own file-open dialog: the caption it gives itself and the identifiers of its controls.
+constexpr std::wstring_view openCaption = L"Open";
+constexpr int fileNameEditId = 1152;
+constexpr int openButtonId = IDOK;
+constexpr int cancelButtonId = IDCANCEL;
+
+enum class Ending { cancelButton, cancelCommand, escKey, confirmFile };
+enum class NameShown { empty, chosenFile };
+
+// One click on File-Dlg: what the dialog offers as the file name and how it is closed.
+struct Round {
+  const char* name;
+  NameShown nameShown;
+  Ending ending;
+  // A picture of the open dialog is saved under this name; none for most rounds.
+  const wchar_t* screenshot;
+};
+
+// In one process, in this order: the name carries over from a confirmed choice, also past a cancel.
+constexpr Round rounds[] = {
+    {"first, Cancel button", NameShown::empty, Ending::cancelButton, L"file-dialog"},
+    {"clicks behind it, Esc", NameShown::empty, Ending::escKey, nullptr},
+    {"a file confirmed", NameShown::empty, Ending::confirmFile, nullptr},
+    {"after the confirmed file, IDCANCEL", NameShown::chosenFile, Ending::cancelCommand, nullptr},
+    {"after a cancel, Cancel button", NameShown::chosenFile, Ending::cancelButton, nullptr},
+};
+
+// Buttons of the main window that must not answer a user's click while the dialog is open.
+constexpr std::wstring_view otherButtons[] = {L"Hallo?", L"Fullscreen"};
+
+HWND ApplicationWindow(DWORD processId) {
+  for (HWND window : TopLevelWindows(processId)) {
+    if (ClassName(window) == applicationWindowClass) return window;
+  }
+  return nullptr;
+}
+
+HWND RequireControl(Checker& check, HWND dialog, int id) {
+  const HWND control = GetDlgItem(dialog, id);
+  check.Require(true, control != nullptr, "a control with identifier " + std::to_string(id) + " in the dialog");
+  return control;
+}
+
+void SetText(Checker& check, HWND control, const std::wstring& text) {
+  DWORD_PTR result = 0;
+  check.Require(true,
+                SendMessageTimeoutW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()), SMTO_ABORTIFHUNG,
+                                    5000, &result) != 0 &&
+                    result == TRUE,
+                "WM_SETTEXT on the file name");
+  check.Require(text, ControlText(control), "file name after WM_SETTEXT");
+}
+
+void RunRound(Checker& check, const Process& process, HWND mainWindow, const Round& round,
+              const std::wstring& chosenFile) {
+  const Checker::Case named(check, round.name);
+  const Box placeBefore = WindowBox(mainWindow);
+  const LONG_PTR styleBefore = Style(mainWindow);
+  WindowCensus opened(process.Id(), mainWindow);
+  RequirePosted(check, RequireChild(check, mainWindow, L"File-Dlg"), BM_CLICK, 0, 0, "click on File-Dlg");
+  const HWND dialog = RequireOpened(check, opened, "the file dialog");
+
+  check.Require(std::wstring(dialogClass), ClassName(dialog), "class of the dialog");
+  check.Equal(std::wstring(openCaption), Text(dialog), "caption of the dialog");
+  // Modal over the whole application: owned by its hidden window, not by the main window.
+  const HWND application = ApplicationWindow(process.Id());
+  check.Equal(true, application != nullptr, "the program has an application window");
+  check.Equal(application, Owner(dialog), "owner of the dialog");
+  check.Equal(false, WaitForValue(false, stateTimeout, [&] { return IsWindowEnabled(mainWindow) != FALSE; }),
+              "main window is enabled while the dialog is open");
+  const HWND fileName = RequireControl(check, dialog, fileNameEditId);
+  const std::wstring expectedName = round.nameShown == NameShown::chosenFile ? chosenFile : std::wstring();
+  check.Equal(expectedName, WaitForValue(expectedName, stateTimeout, [&] { return ControlText(fileName); }),
+              "file name the dialog offers");
+  SaveSettledScreenshot(process, round.screenshot);
+
+  switch (round.ending) {
+  case Ending::cancelButton:
+    RequirePosted(check, RequireControl(check, dialog, cancelButtonId), BM_CLICK, 0, 0, "click on Cancel");
+    break;
+  case Ending::cancelCommand:
+    RequirePosted(check, dialog, WM_COMMAND, IDCANCEL, 0, "WM_COMMAND IDCANCEL");
+    break;
+  case Ending::escKey:
+    // A user's clicks on the other commands first; the program handles the key after them.
+    ClickButtonsBehind(check, mainWindow, dialog, otherButtons);
+    PressKeysIn(dialog, L"Escape");
+    break;
+  case Ending::confirmFile:
+    SetText(check, fileName, chosenFile);
+    RequirePosted(check, RequireControl(check, dialog, openButtonId), BM_CLICK, 0, 0, "click on Open");
+    break;
+  }
+  CheckClosed(check, opened, dialog, "the dialog");
+  CheckBackTo(check, mainWindow);
+  check.Equal(true, process.WaitUntilIdle(stateTimeout), "program becomes idle after the dialog");
+  check.Equal<std::size_t>(0, opened.Sample().size(), "windows open over the main window after the dialog closed");
+  check.Equal<std::size_t>(1, opened.MostAtOnce(), "windows open over the main window at once");
+  check.Equal<std::size_t>(1, opened.Distinct(), "windows opened over the main window in all");
+  check.Equal(placeBefore, WindowBox(mainWindow), "main window's place");
+  check.Equal(styleBefore, Style(mainWindow), "main window's style");
+}
+
+} // namespace
+
+void FileDialogScenario(Checker& check, const std::wstring& program) {
+  // Outlives the process, which may hold the folder as its current directory after the dialog.
+  TemporaryFolder folder(L"pellacord-filedialog");
+  const std::wstring chosenFile = folder.AddFile(L"chosen.txt");
+  {
+    const Process process = Process::Launch(program, {SW_SHOWNORMAL});
+    const HWND mainWindow = RequireMainWindow(check, process);
+    check.Require(mainWindow, WaitForValue(mainWindow, stateTimeout, [&] { return ActiveOfThread(mainWindow); }),
+                  "active window after start-up");
+    check.Equal(true, process.WaitUntilIdle(stateTimeout), "program becomes idle after start-up");
+    for (const Round& round : rounds) RunRound(check, process, mainWindow, round, chosenFile);
+    check.Require(true, PostMessageW(mainWindow, WM_CLOSE, 0, 0) != FALSE, "WM_CLOSE posted");
+    check.Equal(true, process.WaitForExit(exitTimeout), "process exits after WM_CLOSE");
+    check.Equal(std::optional<DWORD>(0), process.ExitCode(), "exit code");
+  }
+  check.Equal(true, folder.Remove(), "temporary folder removed");
+}
+
+} // namespace e2e

@@ -1,0 +1,130 @@
+#include "ModalWindows.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cwctype>
+#include <vector>
+
+#include "MainWindow.h"
+#include "support/Mouse.h"
+#include "support/Screenshot.h"
+#include "support/Text.h"
+#include "support/Wait.h"
+#include "support/WindowQuery.h"
+
+namespace e2e {
+
+namespace {
+
+std::wstring Lowercase(std::wstring text) {
+  std::ranges::transform(text, text.begin(), [](wchar_t c) { return static_cast<wchar_t>(std::towlower(c)); });
+  return text;
+}
+
+// Each window with its visibility, for a report of what is there instead.
+std::string DescribeTopLevelWindows(DWORD processId) {
+  std::string described;
+  for (HWND window : TopLevelWindows(processId)) {
+    if (!described.empty()) described += "; ";
+    described += Describe(window) + (IsWindowVisible(window) ? ", visible" : ", hidden");
+  }
+  return described.empty() ? "none" : described;
+}
+
+} // namespace
+
+Box WindowBox(HWND window) {
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
+}
+
+Box CentredIn(const RECT& area, const Box& window) {
+  return {area.left + (area.right - area.left - window.width) / 2,
+          area.top + (area.bottom - area.top - window.height) / 2, window.width, window.height};
+}
+
+HWND RequireOpened(Checker& check, WindowCensus& census, std::string_view what) {
+  HWND opened = nullptr;
+  WaitFor(firstWindowTimeout, [&] {
+    const std::vector<HWND> visible = census.Sample();
+    opened = visible.empty() ? nullptr : visible.front();
+    return opened != nullptr;
+  });
+  if (opened != nullptr) return opened;
+  check.Fail(std::string(what) + " opens", "a visible top-level window besides the main window",
+             "none; the process's top-level windows: " + DescribeTopLevelWindows(census.ProcessId()));
+  throw ScenarioAborted();
+}
+
+void CheckClosed(Checker& check, WindowCensus& census, HWND window, std::string_view what) {
+  const bool closed = WaitFor(stateTimeout, [&] {
+    census.Sample();
+    return !IsWindow(window);
+  });
+  check.Equal(true, closed, std::string(what) + " is destroyed");
+}
+
+void RequirePosted(Checker& check, HWND window, UINT message, WPARAM wParam, LPARAM lParam, std::string_view what) {
+  check.Require(true, PostMessageW(window, message, wParam, lParam) != FALSE, std::string(what) + " posted");
+}
+
+void ClickButtonsBehind(Checker& check, HWND mainWindow, HWND modal, std::span<const std::wstring_view> captions) {
+  RECT covered{};
+  GetWindowRect(modal, &covered);
+  for (const std::wstring_view caption : captions) {
+    RECT button{};
+    GetWindowRect(RequireChild(check, mainWindow, caption), &button);
+    const POINT centre{(button.left + button.right) / 2, (button.top + button.bottom) / 2};
+    check.Require(false, PtInRect(&covered, centre) != FALSE, ToUtf8(caption) + " lies under the modal window");
+    ClickAt(centre);
+  }
+}
+
+void SaveSettledScreenshot(const Process& process, const wchar_t* name) {
+  if (name == nullptr) return;
+  process.WaitUntilIdle(stateTimeout);
+  if (const auto path = SaveScreenshot(name)) std::printf("screenshot: %s\n", ToUtf8(*path).c_str());
+}
+
+void CheckBackTo(Checker& check, HWND window) {
+  check.Equal(true, WaitForValue(true, stateTimeout, [&] { return IsWindowEnabled(window) != FALSE; }),
+              "main window is enabled");
+  check.Equal(window, WaitForValue(window, stateTimeout, [&] { return ActiveOfThread(window); }),
+              "active window of the program");
+}
+
+std::wstring ControlText(HWND control) {
+  constexpr UINT timeout = 5000;
+  DWORD_PTR length = 0;
+  if (!SendMessageTimeoutW(control, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, timeout, &length)) return {};
+  std::wstring text(length + 1, L'\0');
+  DWORD_PTR copied = 0;
+  if (!SendMessageTimeoutW(control, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()), SMTO_ABORTIFHUNG,
+                           timeout, &copied)) {
+    return {};
+  }
+  text.resize(std::min<std::size_t>(copied, length));
+  return text;
+}
+
+std::vector<HWND> VisibleChildren(HWND parent, std::wstring_view baseClass) {
+  std::vector<HWND> found;
+  for (HWND child : ChildrenInZOrder(parent)) {
+    if (IsWindowVisible(child) && Lowercase(BaseClassName(child)) == baseClass) found.push_back(child);
+  }
+  return found;
+}
+
+std::wstring ChildTexts(HWND parent, std::wstring_view baseClass) {
+  std::wstring joined;
+  for (HWND child : VisibleChildren(parent, baseClass)) {
+    const std::wstring text = Text(child);
+    if (text.empty()) continue;
+    if (!joined.empty()) joined += L" | ";
+    joined += text;
+  }
+  return joined;
+}
+
+} // namespace e2e

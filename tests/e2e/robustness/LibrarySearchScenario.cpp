@@ -1,0 +1,181 @@
+#include <windows.h>
+
+#include <psapi.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cwctype>
+#include <stdexcept>
+#include <vector>
+
+#include "Commands.h"
+#include "Scenarios.h"
+#include "support/Text.h"
+#include "support/Wait.h"
+#include "support/WindowQuery.h"
+
+namespace robust {
+
+namespace {
+
+using e2e::Checker;
+
+// The library the program itself loads at run time, and libraries the system loads on its behalf once it
+// runs (themes, composition, the file dialog's parts). The program's static imports are not among them: those
+// the loader resolves before the program runs, from the system's known libraries.
+constexpr const wchar_t* plantedNames[] = {L"shcore.dll",  L"uxtheme.dll",  L"dwmapi.dll",        L"version.dll",
+                                           L"propsys.dll", L"comdlg32.dll", L"explorerframe.dll", L"msctf.dll"};
+constexpr wchar_t markSuffix[] = L".loaded";
+
+std::wstring Lowercase(std::wstring text) {
+  for (wchar_t& c : text) c = static_cast<wchar_t>(std::towlower(c));
+  return text;
+}
+
+bool Exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+// A new folder in the temporary directory holding copies of files; emptied and removed when it goes.
+class PlantingFolder {
+public:
+  PlantingFolder() {
+    wchar_t temporary[MAX_PATH]{};
+    const DWORD length = GetTempPathW(MAX_PATH, temporary);
+    path_ = std::wstring(temporary, length) + L"pellacord-planted-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+            std::to_wstring(GetTickCount64());
+    if (!CreateDirectoryW(path_.c_str(), nullptr)) {
+      throw std::runtime_error("cannot make " + e2e::ToUtf8(path_) + ": " + e2e::DescribeError(GetLastError()));
+    }
+  }
+  PlantingFolder(const PlantingFolder&) = delete;
+  PlantingFolder& operator=(const PlantingFolder&) = delete;
+  ~PlantingFolder() {
+    for (const std::wstring& name : copies_) {
+      DeleteFileW(Path(name + markSuffix).c_str());
+      DeleteFileW(Path(name).c_str());
+    }
+    RemoveDirectoryW(path_.c_str());
+  }
+
+  std::wstring Path(std::wstring_view name) const { return path_ + L"\\" + std::wstring(name); }
+  const std::wstring& Path() const noexcept { return path_; }
+
+  // Copies the file into the folder under that name; returns its path there.
+  std::wstring Copy(const std::wstring& source, const std::wstring& name) {
+    const std::wstring target = Path(name);
+    if (!CopyFileW(source.c_str(), target.c_str(), TRUE)) {
+      throw std::runtime_error("cannot copy " + e2e::ToUtf8(source) + ": " + e2e::DescribeError(GetLastError()));
+    }
+    copies_.push_back(name);
+    return target;
+  }
+
+  // The planted libraries that have left their mark, or "none".
+  std::wstring Marked() const {
+    std::wstring marked;
+    for (const wchar_t* name : plantedNames) {
+      if (Exists(Path(std::wstring(name) + markSuffix))) marked += std::wstring(marked.empty() ? L"" : L", ") + name;
+    }
+    return marked.empty() ? L"none" : marked;
+  }
+
+private:
+  std::wstring path_;
+  std::vector<std::wstring> copies_;
+};
+
+// The current directory for as long as it lives: a child started meanwhile inherits it.
+class CurrentDirectory {
+public:
+  explicit CurrentDirectory(const std::wstring& path) {
+    wchar_t former[MAX_PATH]{};
+    former_.assign(former, GetCurrentDirectoryW(MAX_PATH, former));
+    SetCurrentDirectoryW(path.c_str());
+  }
+  CurrentDirectory(const CurrentDirectory&) = delete;
+  CurrentDirectory& operator=(const CurrentDirectory&) = delete;
+  ~CurrentDirectory() { SetCurrentDirectoryW(former_.c_str()); }
+
+private:
+  std::wstring former_;
+};
+
+std::vector<std::wstring> ModulePaths(HANDLE process) {
+  std::vector<HMODULE> modules(512);
+  DWORD needed = 0;
+  if (!EnumProcessModulesEx(process, modules.data(), static_cast<DWORD>(modules.size() * sizeof(HMODULE)), &needed,
+                            LIST_MODULES_ALL)) {
+    return {};
+  }
+  modules.resize(std::min<std::size_t>(modules.size(), needed / sizeof(HMODULE)));
+  std::vector<std::wstring> paths;
+  for (HMODULE module : modules) {
+    wchar_t path[MAX_PATH]{};
+    const DWORD length = GetModuleFileNameExW(process, module, path, MAX_PATH);
+    if (length > 0) paths.emplace_back(path, length);
+  }
+  return paths;
+}
+
+std::wstring SystemDirectory() {
+  wchar_t directory[MAX_PATH]{};
+  return std::wstring(directory, GetSystemDirectoryW(directory, MAX_PATH));
+}
+
+} // namespace
+
+void LibrarySearchScenario(Checker& check, const std::wstring& program, const std::wstring& planted) {
+  PlantingFolder folder;
+  for (const wchar_t* name : plantedNames) folder.Copy(planted, name);
+  std::printf("folder: %s\n", e2e::ToUtf8(folder.Path()).c_str());
+
+  // The marks can appear: a planted library leaves its mark when loaded, here into the driver itself.
+  {
+    const std::wstring path = folder.Path(plantedNames[0]);
+    const HMODULE loaded = LoadLibraryExW(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+    check.Require(true, loaded != nullptr, "a planted library loads when asked for by its path");
+    FreeLibrary(loaded);
+    const std::wstring mark = path + markSuffix;
+    check.Require(true, Exists(mark), "a planted library leaves its mark when loaded");
+    check.Require(true, DeleteFileW(mark.c_str()) != FALSE, "the mark removed before the program starts");
+  }
+
+  const std::wstring copy = folder.Copy(program, L"Pellacord.exe");
+  // The folder is also the current directory, the other place a plain library search looks early.
+  const CurrentDirectory current(folder.Path());
+  const e2e::Process process = e2e::Process::Launch(copy);
+  const HWND window = RequireWindow(check, process, L"TForm1");
+  check.Equal(true, process.WaitUntilIdle(stateTimeout), "program idle after start-up");
+  // Laid out by the planted shcore.dll's answer, the window would be twice as large.
+  check.Equal(e2e::Size{624, 441}, e2e::ClientSize(window), "client size at 96 DPI");
+
+  // Each command, so that what they load on first use (the dialogs, the shell's parts) is loaded too.
+  const FrameState framed = ReadFrame(window);
+  GreetingRoundTrip(check, process, window, RequireChild(check, window, L"Hallo?"));
+  FileDialogRoundTrip(check, process, window, RequireChild(check, window, L"File-Dlg"));
+  FullscreenRoundTrip(check, window, RequireChild(check, window, L"Fullscreen"), framed);
+
+  const std::vector<std::wstring> modules = ModulePaths(process.Handle());
+  check.Equal(true, !modules.empty(), "the program's modules can be listed");
+  const std::wstring folderPrefix = Lowercase(folder.Path() + L"\\");
+  const std::wstring systemShcore = Lowercase(SystemDirectory() + L"\\shcore.dll");
+  bool systemShcoreLoaded = false;
+  std::string namedFromFolder;
+  for (const std::wstring& module : modules) {
+    const std::wstring path = Lowercase(module);
+    if (path == systemShcore) systemShcoreLoaded = true;
+    if (path.starts_with(folderPrefix) && path != Lowercase(copy)) namedFromFolder += " " + e2e::ToUtf8(module);
+  }
+  // Not a check: Wine names some of its own libraries, loaded before the program runs, after a file of the same
+  // name it found beside the program, though it runs its own code (the marks tell). On Windows these would be
+  // planted libraries loaded as dependencies of the program's imports.
+  std::printf("%zu modules; named by a path in the program's folder:%s\n", modules.size(),
+              namedFromFolder.empty() ? " none" : namedFromFolder.c_str());
+  // The program asks for shcore.dll to lay out its window: it comes from the system directory.
+  check.Equal(true, systemShcoreLoaded, "shcore.dll loaded from " + e2e::ToUtf8(SystemDirectory()));
+  check.Equal(std::wstring(L"none"), folder.Marked(), "planted libraries loaded while the program runs");
+
+  CheckClosesCleanly(check, process, window);
+  check.Equal(std::wstring(L"none"), folder.Marked(), "planted libraries loaded by the time the program ended");
+}
+
+} // namespace robust

@@ -1,0 +1,139 @@
+#include <chrono>
+#include <cstdio>
+#include <string>
+
+#include "Commands.h"
+#include "ProcessUsage.h"
+#include "Scenarios.h"
+#include "support/Text.h"
+#include "support/Wait.h"
+
+namespace robust {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// 500 fullscreen round trips, 200 greeting boxes and 100 file dialogs, interleaved so that each command runs
+// after the others have left their traces.
+constexpr int cycles = 100;
+constexpr int fullscreenPerCycle = 5;
+constexpr int greetingsPerCycle = 2;
+constexpr int fileDialogsPerCycle = 1;
+// Lazily made state (the dialogs' classes, fonts, Wine's caches) settles within the first tenth of the run;
+// growth is measured from there.
+constexpr int warmUpCycles = 10;
+
+// Growth allowed after the warm-up. Measured under Wine 8 over the 90 cycles after it: private bytes grew by 0
+// to 8 KiB (page steps of 4 KiB), so 32 KiB leaves room for the heap's own bookkeeping yet catches a leak of
+// 200 bytes per greeting box, 80 per fullscreen round trip or 400 per file dialog. Windows: none; Wine's file
+// dialog leaves one of its panes behind for a few seconds now and then, so the count is polled for.
+constexpr std::uint64_t privateBytesAllowance = 32 * 1024;
+constexpr std::size_t windowsAllowance = 0;
+// USER and GDI objects: GetGuiResources answers 0 under Wine, so no allowance could be measured; none is given
+// beyond what the warm-up made, until it is measured on Windows.
+constexpr DWORD guiObjectsAllowance = 0;
+
+struct Timing {
+  const char* what;
+  int count = 0;
+  Clock::duration total{};
+
+  template <typename Step> void Run(Step&& step) {
+    const auto started = Clock::now();
+    step();
+    total += Clock::now() - started;
+    ++count;
+  }
+
+  void Print() const {
+    const double seconds = std::chrono::duration<double>(total).count();
+    std::printf("  %-26s %4d in %6.1f s, %6.1f ms each\n", what, count, seconds, count ? 1000 * seconds / count : 0.0);
+  }
+};
+
+void CheckGrowth(e2e::Checker& check, const e2e::Process& process, const Usage& warm) {
+  Usage end;
+  e2e::WaitFor(stateTimeout, [&] {
+    end = ReadUsage(process.Handle(), process.Id());
+    return end.windows <= warm.windows + windowsAllowance;
+  });
+  std::printf("at the end: %s; more windows than after warm-up: %s\n", Describe(end).c_str(),
+              MoreWindows(warm, end).c_str());
+  const std::string privateMeasure = "private bytes after the run, at most " +
+                                     std::to_string(privateBytesAllowance / 1024) + " KiB more than after warm-up (" +
+                                     std::to_string(warm.privateBytes / 1024) + " KiB)";
+  check.Equal(true, end.privateBytes <= warm.privateBytes + privateBytesAllowance, privateMeasure);
+  check.Equal(true, end.windows <= warm.windows + windowsAllowance,
+              "windows of the process after the run, at most " + std::to_string(windowsAllowance) + " more than " +
+                  std::to_string(warm.windows) + " after warm-up (more: " + MoreWindows(warm, end) + ")");
+
+  if (warm.userObjects == 0 && end.userObjects == 0 && warm.gdiObjects == 0 && end.gdiObjects == 0) {
+    std::printf("SKIPPED: USER and GDI object counts: GetGuiResources answers 0 for this process (Wine does not "
+                "count them); the window count above stands in for USER objects, GDI objects go unchecked\n");
+    return;
+  }
+  check.Equal(true, end.userObjects <= warm.userObjects + guiObjectsAllowance,
+              "USER objects after the run, at most " + std::to_string(guiObjectsAllowance) + " more than " +
+                  std::to_string(warm.userObjects) + " after warm-up");
+  check.Equal(true, end.gdiObjects <= warm.gdiObjects + guiObjectsAllowance,
+              "GDI objects after the run, at most " + std::to_string(guiObjectsAllowance) + " more than " +
+                  std::to_string(warm.gdiObjects) + " after warm-up");
+}
+
+} // namespace
+
+void SoakScenario(e2e::Checker& check, const std::wstring& program, const std::wstring&) {
+  const e2e::Process process = e2e::Process::Launch(program);
+  const HWND window = RequireWindow(check, process, L"TForm1");
+  check.Require(true, process.WaitUntilIdle(stateTimeout), "program idle after start-up");
+  const FrameState first = ReadFrame(window);
+  const HWND greeting = RequireChild(check, window, L"Hallo?");
+  const HWND fileDialog = RequireChild(check, window, L"File-Dlg");
+  const HWND fullscreen = RequireChild(check, window, L"Fullscreen");
+  std::printf("first state: %s; at start-up: %s\n", Describe(first).c_str(),
+              Describe(ReadUsage(process.Handle(), process.Id())).c_str());
+  std::fflush(stdout);
+
+  Timing fullscreenTiming{"fullscreen round trips"};
+  Timing greetingTiming{"greeting boxes"};
+  Timing fileDialogTiming{"file dialogs"};
+  Usage warm;
+  const auto started = Clock::now();
+  for (int cycle = 1; cycle <= cycles; ++cycle) {
+    const e2e::Checker::Case named(check, "cycle " + std::to_string(cycle));
+    for (int i = 0; i < fullscreenPerCycle; ++i) {
+      fullscreenTiming.Run([&] { FullscreenRoundTrip(check, window, fullscreen, first); });
+    }
+    for (int i = 0; i < greetingsPerCycle; ++i) {
+      greetingTiming.Run([&] {
+        const std::wstring boxClass = GreetingRoundTrip(check, process, window, greeting);
+        if (greetingTiming.count == 0) std::printf("greeting box: class %s\n", e2e::ToUtf8(boxClass).c_str());
+      });
+    }
+    for (int i = 0; i < fileDialogsPerCycle; ++i) {
+      fileDialogTiming.Run([&] { FileDialogRoundTrip(check, process, window, fileDialog); });
+    }
+    if (cycle == warmUpCycles || cycle % 10 == 0) {
+      process.WaitUntilIdle(stateTimeout);
+      const Usage usage = ReadUsage(process.Handle(), process.Id());
+      if (cycle == warmUpCycles) warm = usage;
+      std::printf("after cycle %3d (%5.1f s): %s; more windows than after warm-up: %s\n", cycle,
+                  std::chrono::duration<double>(Clock::now() - started).count(), Describe(usage).c_str(),
+                  MoreWindows(warm, usage).c_str());
+      std::fflush(stdout);
+    }
+  }
+  std::printf("time taken:\n");
+  fullscreenTiming.Print();
+  greetingTiming.Print();
+  fileDialogTiming.Print();
+
+  check.Equal(first, ReadFrame(window), "the main window's style, outer rectangle and zoom after the run");
+  check.Equal(false, IsZoomed(window) != FALSE, "main window zoomed after the run");
+  process.WaitUntilIdle(stateTimeout);
+  CheckGrowth(check, process, warm);
+  CheckClosesCleanly(check, process, window);
+}
+
+} // namespace robust
