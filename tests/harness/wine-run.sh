@@ -16,9 +16,6 @@ fi
 # shellcheck source=/dev/null
 source "$state/session.env"
 
-# For drivers that press real keys: the helper that presses them on this session's display.
-PELLACORD_PRESS_KEYS="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/press-keys.sh"
-export PELLACORD_PRESS_KEYS
 
 # Wine's helper processes inherit the output; a test runner would wait for them to close its pipe. They get
 # a file instead, which is shown once the program has ended.

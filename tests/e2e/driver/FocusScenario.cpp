@@ -2,9 +2,9 @@
 
 #include "MainWindow.h"
 #include "Scenarios.h"
-#include "support/Keyboard.h"
 #include "support/Text.h"
 #include "support/Wait.h"
+#include "support/WindowKeys.h"
 #include "support/WindowQuery.h"
 
 namespace e2e {
@@ -38,7 +38,7 @@ void FocusScenario(Checker& check, const std::wstring& program) {
 
   for (const KeyStep& step : steps) {
     const HWND expected = RequireChild(check, mainWindow, step.focusAfter);
-    PressKeys(Text(mainWindow), step.keys);
+    PressKeysIn(mainWindow, step.keys);
     // A step that misses leaves the focus elsewhere, and every later step would fail for the same reason.
     check.Require(expected, WaitForValue(expected, stateTimeout, focus), "focus after " + ToUtf8(step.keys));
   }
