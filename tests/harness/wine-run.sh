@@ -16,7 +16,6 @@ fi
 # shellcheck source=/dev/null
 source "$state/session.env"
 
-
 # Wine's helper processes inherit the output; a test runner would wait for them to close its pipe. They get
 # a file instead, which is shown once the program has ended.
 output=$(mktemp "$state/run.XXXXXX")
