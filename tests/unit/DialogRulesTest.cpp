@@ -45,14 +45,13 @@ TEST(MessageBoxPosition, CentresOnTheWorkAreaWithHalvesTruncatedTowardZero) {
 }
 
 TEST(MessageBoxClipboardText, HoldsCaptionTextAndButtonsBetweenRules) {
-  EXPECT_EQ(MessageBoxClipboardText(L"Pellacord", L"Alles klar", {L"OK"}),
-            L"---------------------------\r\n"
-            L"Pellacord\r\n"
-            L"---------------------------\r\n"
-            L"Alles klar\r\n"
-            L"---------------------------\r\n"
-            L"OK   \r\n"
-            L"---------------------------\r\n");
+  EXPECT_EQ(MessageBoxClipboardText(L"Pellacord", L"Alles klar", {L"OK"}), L"---------------------------\r\n"
+                                                                           L"Pellacord\r\n"
+                                                                           L"---------------------------\r\n"
+                                                                           L"Alles klar\r\n"
+                                                                           L"---------------------------\r\n"
+                                                                           L"OK   \r\n"
+                                                                           L"---------------------------\r\n");
   EXPECT_EQ(MessageBoxClipboardText(L"T", L"Two\r\nlines", {L"&Yes", L"&No"}),
             L"---------------------------\r\nT\r\n---------------------------\r\nTwo\r\nlines\r\n"
             L"---------------------------\r\nYes   No   \r\n---------------------------\r\n");

@@ -22,13 +22,20 @@ struct Scenario {
 };
 
 constexpr Scenario scenarios[] = {
-    {L"window", e2e::WindowScenario}, {L"dpi144", e2e::Dpi144Scenario}, {L"showcmd", e2e::ShowCommandScenario},
-    {L"focus", e2e::FocusScenario},   {L"close", e2e::CloseScenario},
-    {L"fullscreen", e2e::FullscreenScenario}, {L"fullscreenmax", e2e::FullscreenMaximizedScenario},
-    {L"greeting", e2e::GreetingScenario}, {L"greetingkeys", e2e::GreetingKeysScenario},
-    {L"messageform", e2e::MessageFormScenario}, {L"filedialog", e2e::FileDialogScenario},
+    {L"window", e2e::WindowScenario},
+    {L"dpi144", e2e::Dpi144Scenario},
+    {L"showcmd", e2e::ShowCommandScenario},
+    {L"focus", e2e::FocusScenario},
+    {L"close", e2e::CloseScenario},
+    {L"fullscreen", e2e::FullscreenScenario},
+    {L"fullscreenmax", e2e::FullscreenMaximizedScenario},
+    {L"greeting", e2e::GreetingScenario},
+    {L"greetingkeys", e2e::GreetingKeysScenario},
+    {L"messageform", e2e::MessageFormScenario},
+    {L"filedialog", e2e::FileDialogScenario},
     {L"taskdialog", e2e::TaskDialogScenario},
-    {L"errors", e2e::ErrorReportScenario}, {L"startup", e2e::StartupFailureScenario},
+    {L"errors", e2e::ErrorReportScenario},
+    {L"startup", e2e::StartupFailureScenario},
     {L"dpichange", e2e::DpiChangeScenario},
     {L"smoke32", e2e::Smoke32Scenario},
 };
