@@ -4,6 +4,7 @@
 #include <ole2.h>
 
 #include "Forms.h"
+#include "SystemLibrary.h"
 #include "TaskWindows.h"
 #include "TextRules.h"
 
@@ -17,11 +18,7 @@ void LowerWithSystemRules(std::wstring& text) {
   if (!text.empty()) CharLowerBuffW(text.data(), static_cast<DWORD>(text.size()));
 }
 
-std::wstring ModuleTitle() {
-  wchar_t path[256]{}; // the title is made from at most 255 characters of the path
-  GetModuleFileNameW(nullptr, path, 256);
-  return DefaultTitleFromPath(path, LowerWithSystemRules);
-}
+std::wstring ModuleTitle() { return DefaultTitleFromPath(ModuleFileName(nullptr), LowerWithSystemRules); }
 
 bool ProcessRunsInRemoteSession() noexcept {
   if (GetSystemMetrics(SM_REMOTESESSION)) return true;

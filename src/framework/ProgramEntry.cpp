@@ -37,8 +37,7 @@ std::wstring ModuleFileNameAt(const void* address) {
                           static_cast<LPCWSTR>(address), &module)) {
     module = GetModuleHandleW(nullptr);
   }
-  wchar_t path[MAX_PATH]{};
-  GetModuleFileNameW(module, path, MAX_PATH);
+  const std::wstring path = ModuleFileName(module);
   const std::wstring_view full(path);
   const std::size_t slash = full.find_last_of(L'\\');
   return std::wstring(slash == std::wstring_view::npos ? full : full.substr(slash + 1));

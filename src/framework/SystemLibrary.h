@@ -3,10 +3,15 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "WinHandles.h"
 
 // Loads a library from the system directory only, never from the program's folder or the current directory.
 UniqueModule LoadSystemLibrary(const wchar_t* name) noexcept;
+
+// The module's full path, however long: a path cut at a fixed length would give a wrong file name.
+std::wstring ModuleFileName(HMODULE module);
 
 // The exported function, typed exactly as the caller declares it (with WINAPI), or null.
 template <class Function> Function GetProc(HMODULE module, const char* name) noexcept {
