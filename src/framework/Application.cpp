@@ -125,7 +125,6 @@ void TApplication::FormCreated(TForm& form, bool mainForm) {
 }
 
 void TApplication::Run() {
-  running_ = true;
   remoteSession_ = ProcessRunsInRemoteSession();
   if (mainForm_ && showMainForm_) ShowMainFormAsStarted();
   while (!terminated_) {
@@ -135,7 +134,6 @@ void TApplication::Run() {
       HandleException(this);
     }
   }
-  running_ = false;
 }
 
 void TApplication::ShowMainFormAsStarted() {

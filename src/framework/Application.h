@@ -71,7 +71,6 @@ private:
   bool mainFormOnTaskBar_ = false;
   bool showMainForm_ = true;
   bool terminated_ = false;
-  bool running_ = false;
   bool remoteSession_ = false;
   bool creatingMainForm_ = false;
   std::wstring title_;
