@@ -4,14 +4,12 @@
 #include <windows.h>
 
 #include <cstdio>
-#include <exception>
 #include <string>
 #include <string_view>
 
 #include "Scenarios.h"
 #include "support/Check.h"
-#include "support/Image.h"
-#include "support/Process.h"
+#include "support/RunScenario.h"
 #include "support/Text.h"
 
 namespace {
@@ -40,7 +38,6 @@ constexpr Scenario scenarios[] = {
     {L"smoke32", e2e::Smoke32Scenario},
 };
 
-constexpr int exitFailed = 1;
 constexpr int exitUsage = 2;
 
 int Usage() {
@@ -61,20 +58,5 @@ int wmain(int argc, wchar_t** argv) {
   }
   if (scenario == nullptr) return Usage();
 
-  // Coordinates of the program's per-monitor aware windows are then read unscaled.
-  SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
-
-  e2e::Checker check;
-  try {
-    const std::wstring program = e2e::ResolveProgramPath(argv[2]);
-    std::printf("image: %s (%s)\n", e2e::ToUtf8(program).c_str(), e2e::DescribeImage(program).c_str());
-    std::fflush(stdout);
-    scenario->run(check, program);
-  } catch (const e2e::ScenarioAborted&) {
-    std::printf("scenario stopped at the first failure it cannot go on from\n");
-  } catch (const std::exception& error) {
-    check.Fail("the scenario runs to its end", "no error", error.what());
-  }
-  std::printf("%s: %d checks, %d failed\n", e2e::ToUtf8(name).c_str(), check.Checks(), check.Failures());
-  return check.Failures() == 0 ? 0 : exitFailed;
+  return e2e::RunScenario(name, argv[2], scenario->run);
 }

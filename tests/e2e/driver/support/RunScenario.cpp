@@ -1,0 +1,34 @@
+#include "RunScenario.h"
+
+#include <windows.h>
+
+#include <cstdio>
+#include <exception>
+
+#include "Image.h"
+#include "Process.h"
+#include "Text.h"
+
+namespace e2e {
+
+int RunScenario(std::wstring_view name, const std::wstring& programArgument,
+                const std::function<void(Checker& check, const std::wstring& program)>& scenario) {
+  // Coordinates of the program's per-monitor aware windows are then read unscaled.
+  SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
+
+  Checker check;
+  try {
+    const std::wstring program = ResolveProgramPath(programArgument);
+    std::printf("image: %s (%s)\n", ToUtf8(program).c_str(), DescribeImage(program).c_str());
+    std::fflush(stdout);
+    scenario(check, program);
+  } catch (const ScenarioAborted&) {
+    std::printf("scenario stopped at the first failure it cannot go on from\n");
+  } catch (const std::exception& error) {
+    check.Fail("the scenario runs to its end", "no error", error.what());
+  }
+  std::printf("%s: %d checks, %d failed\n", ToUtf8(name).c_str(), check.Checks(), check.Failures());
+  return check.Failures() == 0 ? 0 : 1;
+}
+
+} // namespace e2e
