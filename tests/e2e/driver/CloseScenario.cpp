@@ -2,6 +2,7 @@
 
 #include "MainWindow.h"
 #include "Scenarios.h"
+#include "support/Closing.h"
 #include "support/WindowQuery.h"
 
 namespace e2e {
@@ -28,9 +29,7 @@ void CloseScenario(Checker& check, const std::wstring& program) {
     const Process process = Process::Launch(program, {closeCase.showCommand});
     const HWND mainWindow = RequireMainWindow(check, process);
     check.Equal(true, process.WaitUntilIdle(stateTimeout), "program becomes idle after start-up");
-    check.Require(true, PostMessageW(mainWindow, WM_CLOSE, 0, 0) != FALSE, "WM_CLOSE posted");
-    check.Equal(true, process.WaitForExit(exitTimeout), "process exits after WM_CLOSE");
-    check.Equal(std::optional<DWORD>(0), process.ExitCode(), "exit code");
+    CheckClosesCleanly(check, process, mainWindow, exitTimeout);
   }
 }
 

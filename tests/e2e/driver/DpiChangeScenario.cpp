@@ -6,6 +6,7 @@
 #include "MainWindow.h"
 #include "ProbeWindow.h"
 #include "Scenarios.h"
+#include "support/Closing.h"
 #include "support/Text.h"
 #include "support/Wait.h"
 #include "support/WindowQuery.h"
@@ -51,9 +52,7 @@ void RunCase(Checker& check, const std::wstring& program, const DpiCase& dpiCase
     const Checker::Case buttonCase(check, ToUtf8(button.caption));
     check.Equal(button.box, BoxInParent(RequireChild(check, mainWindow, button.caption)), "place in the client area");
   }
-  check.Require(true, PostMessageW(mainWindow, WM_CLOSE, 0, 0) != FALSE, "WM_CLOSE posted");
-  check.Equal(true, process.WaitForExit(exitTimeout), "process exits after WM_CLOSE");
-  check.Equal(std::optional<DWORD>(0), process.ExitCode(), "exit code");
+  CheckClosesCleanly(check, process, mainWindow, exitTimeout);
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "MainWindow.h"
 #include "ProbeWindow.h"
 #include "Scenarios.h"
+#include "support/Closing.h"
 #include "support/MessageBoxQuery.h"
 #include "support/Wait.h"
 #include "support/WindowQuery.h"
@@ -107,9 +108,7 @@ void RunCase(Checker& check, const std::wstring& program, const ErrorCase& error
     CheckUsable(check, mainWindow);
   }
 
-  check.Require(true, PostMessageW(mainWindow, WM_CLOSE, 0, 0) != FALSE, "WM_CLOSE posted");
-  check.Equal(true, process.WaitForExit(exitTimeout), "process exits after WM_CLOSE");
-  check.Equal(std::optional<DWORD>(0), process.ExitCode(), "exit code");
+  CheckClosesCleanly(check, process, mainWindow, exitTimeout);
 }
 
 } // namespace

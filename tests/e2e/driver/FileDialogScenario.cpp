@@ -4,6 +4,7 @@
 #include "MainWindow.h"
 #include "ModalWindows.h"
 #include "Scenarios.h"
+#include "support/Closing.h"
 #include "support/MessageBoxQuery.h"
 #include "support/TemporaryFolder.h"
 #include "support/Text.h"
@@ -131,9 +132,7 @@ void FileDialogScenario(Checker& check, const std::wstring& program) {
                   "active window after start-up");
     check.Equal(true, process.WaitUntilIdle(stateTimeout), "program becomes idle after start-up");
     for (const Round& round : rounds) RunRound(check, process, mainWindow, round, chosenFile);
-    check.Require(true, PostMessageW(mainWindow, WM_CLOSE, 0, 0) != FALSE, "WM_CLOSE posted");
-    check.Equal(true, process.WaitForExit(exitTimeout), "process exits after WM_CLOSE");
-    check.Equal(std::optional<DWORD>(0), process.ExitCode(), "exit code");
+    CheckClosesCleanly(check, process, mainWindow, exitTimeout);
   }
   check.Equal(true, folder.Remove(), "temporary folder removed");
 }

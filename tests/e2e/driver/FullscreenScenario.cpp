@@ -7,6 +7,7 @@
 
 #include "MainWindow.h"
 #include "Scenarios.h"
+#include "support/Closing.h"
 #include "support/Wait.h"
 #include "support/WindowQuery.h"
 
@@ -308,9 +309,7 @@ void CloseWhileFullscreen(Checker& check, const std::wstring& program, WORD show
                              [&] { return FrameNames(static_cast<DWORD>(Style(window))); }),
                 "frame bits after the click");
   check.Equal(true, process.WaitUntilIdle(stateTimeout), "program becomes idle after the click");
-  check.Require(true, PostMessageW(window, WM_CLOSE, 0, 0) != FALSE, "WM_CLOSE posted");
-  check.Equal(true, process.WaitForExit(exitTimeout), "process exits after WM_CLOSE");
-  check.Equal(std::optional<DWORD>(0), process.ExitCode(), "exit code");
+  CheckClosesCleanly(check, process, window, exitTimeout);
 }
 
 } // namespace

@@ -14,6 +14,7 @@
 
 #include "MainWindow.h"
 #include "Scenarios.h"
+#include "support/Closing.h"
 #include "support/Image.h"
 #include "support/Text.h"
 #include "support/Wait.h"
@@ -229,10 +230,8 @@ void Smoke32Scenario(Checker& check, const std::wstring& program) {
   FileDialog(check, process, mainWindow, clock);
   Fullscreen(check, mainWindow, clock);
 
-  check.Require(true, PostMessageW(mainWindow, WM_CLOSE, 0, 0) != FALSE, "WM_CLOSE posted");
-  check.Equal(true, process.WaitForExit(emulatedExitTimeout), "process exits after WM_CLOSE");
+  CheckClosesCleanly(check, process, mainWindow, emulatedExitTimeout);
   clock.Report("process ended");
-  check.Equal(std::optional<DWORD>(0), process.ExitCode(), "exit code");
 }
 
 } // namespace e2e

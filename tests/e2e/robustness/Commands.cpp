@@ -132,10 +132,4 @@ void FileDialogRoundTrip(Checker& check, const e2e::Process& process, HWND windo
   RequireClosed(check, window, dialog, process.Id(), "file-open dialog");
 }
 
-void CheckClosesCleanly(Checker& check, const e2e::Process& process, HWND window) {
-  check.Require(true, PostMessageW(window, WM_CLOSE, 0, 0) != FALSE, "WM_CLOSE posted");
-  check.Equal(true, process.WaitForExit(exitTimeout), "process ends after WM_CLOSE");
-  check.Equal(std::optional<DWORD>(0), process.ExitCode(), "exit code");
-}
-
 } // namespace robust

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "support/Check.h"
+#include "support/Closing.h"
 #include "support/Geometry.h"
 #include "support/Process.h"
 
@@ -60,8 +61,5 @@ void CloseGreetingBox(e2e::Checker& check, const e2e::Process& process, HWND win
 std::wstring GreetingRoundTrip(e2e::Checker& check, const e2e::Process& process, HWND window, HWND button);
 // A click on the button opens the file-open dialog, which a click on its Cancel button closes.
 void FileDialogRoundTrip(e2e::Checker& check, const e2e::Process& process, HWND window, HWND button);
-
-// WM_CLOSE ends the process with exit code 0.
-void CheckClosesCleanly(e2e::Checker& check, const e2e::Process& process, HWND window);
 
 } // namespace robust

@@ -71,7 +71,7 @@ void MissingDialogClassCase(Checker& check, const std::wstring& probe) {
   CheckEndedQuietly(check, process, window, Click(check, process, window, file, L"File 2"), L"File 2: false");
   // The loop goes on and the other commands work.
   GreetingRoundTrip(check, process, window, RequireChild(check, window, L"Greet"));
-  CheckClosesCleanly(check, process, window);
+  e2e::CheckClosesCleanly(check, process, window, exitTimeout);
 }
 
 // No dialog window can be made: the file-open dialog's Show fails, and so would TaskDialogIndirect.
@@ -102,7 +102,7 @@ void RefusedDialogsCase(Checker& check, const std::wstring& probe) {
   }
   // Without the refusal the greeting box opens as usual.
   GreetingRoundTrip(check, process, window, RequireChild(check, window, L"Greet"));
-  CheckClosesCleanly(check, process, window);
+  e2e::CheckClosesCleanly(check, process, window, exitTimeout);
 }
 
 } // namespace

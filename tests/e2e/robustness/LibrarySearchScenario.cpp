@@ -174,7 +174,7 @@ void LibrarySearchScenario(Checker& check, const std::wstring& program, const st
   check.Equal(true, systemShcoreLoaded, "shcore.dll loaded from " + e2e::ToUtf8(SystemDirectory()));
   check.Equal(std::wstring(L"none"), folder.Marked(), "planted libraries loaded while the program runs");
 
-  CheckClosesCleanly(check, process, window);
+  e2e::CheckClosesCleanly(check, process, window, exitTimeout);
   check.Equal(std::wstring(L"none"), folder.Marked(), "planted libraries loaded by the time the program ended");
 }
 

@@ -160,7 +160,7 @@ void SoakScenario(e2e::Checker& check, const std::wstring& program, const std::w
   check.Equal(false, IsZoomed(window) != FALSE, "main window zoomed after the run");
   process.WaitUntilIdle(stateTimeout);
   CheckGrowth(check, process, warm, std::move(privateSamples));
-  CheckClosesCleanly(check, process, window);
+  e2e::CheckClosesCleanly(check, process, window, exitTimeout);
 }
 
 } // namespace robust
