@@ -319,8 +319,6 @@ void TForm::RefreshBounds() {
   UpdateBounds(outer.left, outer.top, outer.right - outer.left, outer.bottom - outer.top);
 }
 
-void TForm::SelectFirst() { SelectNext(true); }
-
 void TForm::SelectNext(bool forward) {
   std::vector<TWinControl*> order;
   for (std::size_t i = 0; i < ControlCount(); ++i) {
@@ -409,7 +407,7 @@ LRESULT TForm::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     if (activeControl_ && activeControl_->CanFocus()) {
       activeControl_->SetFocus();
     } else {
-      SelectFirst();
+      SelectNext(true);
     }
     return 0;
   case WM_ERASEBKGND: {

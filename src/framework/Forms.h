@@ -90,7 +90,6 @@ private:
   void ApplyClientSize();
   void ApplyFontToControls();
   void SelectNext(bool forward);
-  void SelectFirst();
   void RefreshBounds();
 
   const TFormClass& formClass_;

@@ -23,11 +23,6 @@ TRect TMonitor::BoundsRect() const noexcept {
   return GetMonitorInfoW(handle_, &info) ? ToTRect(info.rcMonitor) : TRect{};
 }
 
-TRect TMonitor::WorkareaRect() const noexcept {
-  MONITORINFO info{sizeof info};
-  return GetMonitorInfoW(handle_, &info) ? ToTRect(info.rcWork) : TRect{};
-}
-
 void TScreen::GetMonitors() {
   std::vector<HMONITOR> handles;
   EnumDisplayMonitors(nullptr, nullptr, AddMonitor, reinterpret_cast<LPARAM>(&handles));

@@ -18,8 +18,6 @@ public:
   // The monitor's full rectangle in virtual-screen coordinates, taskbar included; empty if the system no longer
   // knows the monitor.
   TRect BoundsRect() const noexcept;
-  // The part of it not taken by the taskbar and other desk bands.
-  TRect WorkareaRect() const noexcept;
 
 private:
   HMONITOR handle_;
