@@ -1,5 +1,6 @@
 #include "uMainform.h"
 
+#include "Application.h"
 #include "Dialogs.h"
 #include "FullscreenToggle.h"
 #include "Screen.h"
@@ -35,4 +36,4 @@ void TForm1::Button1Click(TObject*) { ShowMessagePos(L"Alles klar", -1, -1); }
 
 void TForm1::Button2Click(TObject*) { FileOpenDialog1->Execute(); }
 
-void TForm1::Button3Click(TObject*) { ToggleFullscreen(*this, *Screen, rect, ws); }
+void TForm1::Button3Click(TObject*) { ToggleFullscreen(*this, *Screen, Application->Taskbar(), rect, ws); }

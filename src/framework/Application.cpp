@@ -4,6 +4,7 @@
 #include <ole2.h>
 
 #include "Forms.h"
+#include "SystemError.h"
 #include "SystemLibrary.h"
 #include "TaskWindows.h"
 #include "TextRules.h"
@@ -77,18 +78,25 @@ TApplication::TApplication() : TComponent(nullptr), title_(ModuleTitle()) {
   windowClass.hInstance = instance;
   windowClass.hIcon = icon_;
   windowClass.lpszClassName = kWindowClass;
-  if (!RegisterClassExW(&windowClass)) throw EOSError(L"Application window class not registered", GetLastError());
+  if (!RegisterClassExW(&windowClass)) {
+    const DWORD error = GetLastError();
+    throw EOSError(OSErrorMessage(L"Application window class not registered", error));
+  }
   // Zero-sized in the middle of the primary screen: boxes without another owner come up there.
   const int left = GetSystemMetrics(SM_CXSCREEN) / 2, top = GetSystemMetrics(SM_CYSCREEN) / 2;
   handle_.reset(CreateWindowExW(0, kWindowClass, title_.c_str(),
                                 WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX, left, top, 0, 0,
                                 nullptr, nullptr, instance, nullptr));
-  if (!handle_) throw EOSError(L"Error creating the application window", GetLastError());
+  if (!handle_) {
+    const DWORD error = GetLastError();
+    throw EOSError(OSErrorMessage(L"Error creating the application window", error));
+  }
 }
 
 TApplication::~TApplication() {
   // Forms first, while COM and the hidden window they may rely on still exist.
   while (ComponentCount() > 0) delete Components(ComponentCount() - 1);
+  taskbar_.Release();
   handle_.reset();
   if (comInitialized_) CoUninitialize();
   if (oleInitialized_) OleUninitialize();
@@ -173,7 +181,7 @@ bool TApplication::ProcessMessage(MSG& message) {
 }
 
 bool TApplication::IsDialogKey(const MSG& message) {
-  if (message.message != WM_KEYDOWN) return false;
+  if (message.message != WM_KEYDOWN && message.message != WM_SYSKEYDOWN) return false;
   TWinControl* control = TWinControl::FromHandle(message.hwnd);
   TForm* form = control ? control->ParentForm() : nullptr;
   return form && form->DialogKey(message);
@@ -204,15 +212,9 @@ void TApplication::ShowException(const Exception& error) {
   const std::wstring text = WithClosingPeriod(error.ToString());
   HWND owner = GetActiveWindow();
   if (!owner) owner = GetLastActivePopup(handle_.get());
-  const HWND previouslyActive = GetActiveWindow();
-  const HWND previousFocus = GetFocus();
-  {
-    const ApplicationWindowOnMonitorOf placed(handle_.get(), owner);
-    const TaskWindowsDisabled disabled(owner);
-    MessageBoxW(owner, text.c_str(), title_.c_str(), MB_OK | MB_ICONERROR);
-  }
-  if (previouslyActive && IsWindow(previouslyActive)) SetActiveWindow(previouslyActive);
-  if (previousFocus && IsWindow(previousFocus)) SetFocus(previousFocus);
+  const ApplicationWindowOnMonitorOf placed(handle_.get(), owner);
+  const ModalBox modal(owner, TReactivate::PreviouslyActive, TRestoreFocus::Yes);
+  MessageBoxW(owner, text.c_str(), title_.c_str(), MB_OK | MB_ICONERROR);
 }
 
 LRESULT CALLBACK TApplication::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept {

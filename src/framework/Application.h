@@ -9,11 +9,12 @@
 
 #include "Classes.h"
 #include "Exceptions.h"
+#include "Taskbar.h"
 #include "WinHandles.h"
 
 class TForm;
 
-enum class TPopupMode : std::uint8_t { pmNone, pmAuto, pmExplicit };
+enum class TPopupMode : std::uint8_t { pmNone };
 using enum TPopupMode;
 
 class TApplication : public TComponent {
@@ -50,10 +51,13 @@ public:
   const std::wstring& Title() const noexcept { return title_; }
   HWND Handle() const noexcept { return handle_.get(); }
   HICON Icon() const noexcept { return icon_; }
+  TTaskbar& Taskbar() noexcept { return taskbar_; }
   TForm* MainForm() const noexcept { return mainForm_; }
+  // Whether Run shows the main form; the program never changes it, so only Run reads it.
   bool ShowMainForm() const noexcept { return showMainForm_; }
+  // pmNone: the file dialog's owner is the hidden window. Nothing asks, as nothing can change it.
   TPopupMode ModalPopupMode() const noexcept { return pmNone; }
-  // Whether the process runs in a remote desktop session, as found when the loop started.
+  // Whether the process runs in a remote desktop session, as found when the loop started; nothing here acts on it.
   bool RemoteSession() const noexcept { return remoteSession_; }
   // True while CreateForm builds the form that will be the main form.
   bool CreatingMainForm() const noexcept { return creatingMainForm_; }
@@ -75,6 +79,7 @@ private:
   bool creatingMainForm_ = false;
   std::wstring title_;
   HICON icon_ = nullptr;
+  TTaskbar taskbar_;
   UniqueWindow handle_;
   TForm* mainForm_ = nullptr;
 };

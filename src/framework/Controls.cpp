@@ -7,6 +7,7 @@
 #include "Application.h"
 #include "Exceptions.h"
 #include "Forms.h"
+#include "SystemError.h"
 
 // --- TFont -------------------------------------------------------------------------------------------------
 
@@ -45,7 +46,10 @@ HFONT TFont::Handle() {
     font.lfQuality = DEFAULT_QUALITY;
     name_.copy(font.lfFaceName, LF_FACESIZE - 1);
     handle_.reset(CreateFontIndirectW(&font));
-    if (!handle_) throw EOSError(L"The font " + name_ + L" could not be made", GetLastError());
+    if (!handle_) {
+      const DWORD error = GetLastError();
+      throw EOSError(OSErrorMessage(L"The font " + name_ + L" could not be made", error));
+    }
   }
   return handle_.get();
 }
@@ -135,7 +139,7 @@ void TControl::ReadProperty(const PropertyEntry& property, DefinitionRoot&) {
 TWinControl::~TWinControl() {
   SetParent(nullptr);
   for (TControl* child : controls_) child->parent_ = nullptr;
-  ReleaseHandle();
+  DestroyHandle();
 }
 
 HWND TWinControl::Handle() {
@@ -191,27 +195,42 @@ void TWinControl::AttachHandle(HWND window) noexcept {
 }
 
 void TWinControl::CreateSubclassedChild(const wchar_t* windowClass, const std::wstring& text, DWORD style) {
-  if (!Parent()) throw EOSError(L"Control " + Name() + L" has no parent window", ERROR_INVALID_PARAMETER);
+  if (!Parent())
+    throw EOSError(OSErrorMessage(L"Control " + Name() + L" has no parent window", ERROR_INVALID_PARAMETER));
   HWND window = CreateWindowExW(0, windowClass, text.c_str(), WS_CHILD | WS_VISIBLE | style, Left(), Top(), Width(),
                                 Height(), Parent()->Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
-  if (!window) throw EOSError(L"Error creating window " + Name(), GetLastError());
+  if (!window) {
+    const DWORD error = GetLastError();
+    throw EOSError(OSErrorMessage(L"Error creating window " + Name(), error));
+  }
   AttachHandle(window);
   if (!SetWindowSubclass(window, SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this))) {
     const DWORD error = GetLastError();
-    ReleaseHandle();
-    throw EOSError(L"Error subclassing window " + Name(), error);
+    DestroyHandle();
+    throw EOSError(OSErrorMessage(L"Error subclassing window " + Name(), error));
   }
 }
 
-void TWinControl::ReleaseHandle() noexcept {
-  if (!handle_) return;
-  // Stop dispatching to this object before the window goes, so no message reaches a half-destroyed control.
-  RemoveWindowSubclass(handle_.get(), SubclassProc, kSubclassId);
-  RemovePropW(handle_.get(), kControlProperty);
-  if (GetWindowLongPtrW(handle_.get(), GWLP_USERDATA) == reinterpret_cast<LONG_PTR>(this)) {
-    SetWindowLongPtrW(handle_.get(), GWLP_USERDATA, 0);
+void TWinControl::StopDispatching() noexcept {
+  HWND window = handle_.get();
+  RemoveWindowSubclass(window, SubclassProc, kSubclassId);
+  RemovePropW(window, kControlProperty);
+  if (GetWindowLongPtrW(window, GWLP_USERDATA) == reinterpret_cast<LONG_PTR>(this)) {
+    SetWindowLongPtrW(window, GWLP_USERDATA, 0);
   }
+}
+
+void TWinControl::DestroyHandle() noexcept {
+  if (!handle_) return;
+  // Before the window goes, so that no message of its destruction reaches a half-destroyed control.
+  StopDispatching();
   handle_.reset();
+}
+
+void TWinControl::HandleDestroyed() noexcept {
+  StopDispatching();
+  // Windows is destroying the window itself: it is no longer ours to destroy.
+  handle_.release();
 }
 
 TWinControl* TWinControl::FromHandle(HWND window) noexcept {
@@ -237,11 +256,7 @@ LRESULT CALLBACK TWinControl::StdWndProc(HWND window, UINT message, WPARAM wPara
   }
   if (!control) return DefWindowProcW(window, message, wParam, lParam);
   const LRESULT result = Dispatch(*control, message, wParam, lParam);
-  if (message == WM_NCDESTROY) {
-    SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-    RemovePropW(window, kControlProperty);
-    control->handle_.release();
-  }
+  if (message == WM_NCDESTROY) control->HandleDestroyed();
   return result;
 }
 
@@ -249,9 +264,7 @@ LRESULT CALLBACK TWinControl::SubclassProc(HWND window, UINT message, WPARAM wPa
                                            DWORD_PTR refData) noexcept {
   auto& control = *reinterpret_cast<TWinControl*>(refData);
   if (message == WM_NCDESTROY) {
-    RemoveWindowSubclass(window, SubclassProc, kSubclassId);
-    RemovePropW(window, kControlProperty);
-    control.handle_.release();
+    control.HandleDestroyed();
     return DefSubclassProc(window, message, wParam, lParam);
   }
   return Dispatch(control, message, wParam, lParam);

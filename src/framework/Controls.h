@@ -31,7 +31,7 @@ public:
   // The GDI font for the current description, made on first use after a change.
   HFONT Handle();
   // Hands the current GDI font over, for a caller that must keep it until controls have a new one.
-  UniqueFont ReleaseHandle() noexcept { return std::move(handle_); }
+  UniqueFont TakeHandle() noexcept { return std::move(handle_); }
 
   // Takes the properties that a window definition gives as "Font.X".
   void ReadProperty(std::wstring_view name, const PropertyEntry& property);
@@ -119,7 +119,8 @@ protected:
   // Creates the control's window, of a system class, as a child of its parent's, subclassed so that WndProc
   // receives its messages.
   void CreateSubclassedChild(const wchar_t* windowClass, const std::wstring& text, DWORD style);
-  void ReleaseHandle() noexcept;
+  // Stops dispatching to this object, then destroys the window.
+  void DestroyHandle() noexcept;
   void SetTabStop(bool tabStop) noexcept { tabStop_ = tabStop; }
 
   // Window procedures of the framework's classes and subclasses: the boundary no exception crosses.
@@ -135,6 +136,10 @@ protected:
 private:
   friend class TControl;
   static LRESULT Dispatch(TWinControl& control, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
+  // Takes away every way a message of the window finds this object: subclass, property and user data.
+  void StopDispatching() noexcept;
+  // At WM_NCDESTROY: the window is going by the system's hand.
+  void HandleDestroyed() noexcept;
 
   UniqueWindow handle_;
   std::vector<TControl*> controls_;

@@ -14,11 +14,7 @@
 #include "SystemLibrary.h"
 #include "TaskWindows.h"
 
-bool UseLatestCommonDialogs = true;
-
 namespace {
-
-using TaskDialogIndirectFunction = HRESULT(WINAPI*)(const TASKDIALOGCONFIG*, int*, int*, BOOL*);
 
 struct ButtonInfo {
   TMsgDlgBtn button;
@@ -92,27 +88,8 @@ HRESULT CALLBACK TaskDialogCallback(HWND window, UINT notification, WPARAM, LPAR
   return S_OK;
 }
 
-// The other windows disabled while the box is open; afterwards enabled again and the owner made active.
-class ModalToOwner {
-public:
-  explicit ModalToOwner(HWND owner) : owner_(owner), list_(DisableTaskWindows(owner)) {}
-  ~ModalToOwner() {
-    EnableTaskWindows(list_);
-    SetActiveWindow(owner_);
-  }
-  ModalToOwner(const ModalToOwner&) = delete;
-  ModalToOwner& operator=(const ModalToOwner&) = delete;
-
-private:
-  HWND owner_;
-  TTaskWindowList list_;
-};
-
 int TaskMessageDialog(const std::wstring& caption, PCWSTR icon, const std::wstring& message,
                       const std::vector<DialogButton>& buttons, int x, int y) {
-  static const auto taskDialogIndirect =
-      GetProc<TaskDialogIndirectFunction>(GetModuleHandleW(L"comctl32.dll"), "TaskDialogIndirect");
-
   std::vector<TASKDIALOG_BUTTON> dialogButtons;
   for (const DialogButton& button : buttons) dialogButtons.push_back({button.modalResult, button.caption.c_str()});
   TaskDialogPlacement placement{DialogOwner(), x, y};
@@ -128,8 +105,9 @@ int TaskMessageDialog(const std::wstring& caption, PCWSTR icon, const std::wstri
   config.pfCallback = TaskDialogCallback;
   config.lpCallbackData = reinterpret_cast<LONG_PTR>(&placement);
 
-  const ModalToOwner modal(placement.owner);
+  const ModalBox modal(placement.owner, TReactivate::Owner, TRestoreFocus::No);
   int pressed = 0;
+  const auto taskDialogIndirect = LateBound::TaskDialogIndirect();
   const HRESULT result = taskDialogIndirect ? taskDialogIndirect(&config, &pressed, nullptr, nullptr) : E_NOTIMPL;
   return SUCCEEDED(result) ? pressed : 0;
 }
@@ -151,17 +129,18 @@ int TaskMessageDlgPos(const std::wstring& message, TMsgDlgType type, TMsgDlgButt
   return TaskMessageDialog(CaptionOf(info), info.icon, message, ChosenButtons(buttons), x, y);
 }
 
+int MessageFormDlgPos(const std::wstring& message, TMsgDlgType type, TMsgDlgButtons buttons, int x, int y) {
+  return ShowMessageForm(CaptionOf(InfoFor(type)), message, ChosenButtons(buttons), x, y);
+}
+
 int MessageDlgPosHelp(const std::wstring& message, TMsgDlgType type, TMsgDlgButtons buttons, int, int x, int y,
                       const std::wstring&) {
-  const TypeInfo info = InfoFor(type);
-  const std::wstring caption = CaptionOf(info);
-  const std::vector<DialogButton> chosen = ChosenButtons(buttons);
   const FileVersion commonControls = CommonControlsVersion();
   const MessageBoxRouteInputs route{Win32MajorVersion(),         UseLatestCommonDialogs,
                                     commonControls.major,        commonControls.minor,
                                     /*dialogsStyleHooked=*/true, /*activeFormHasSystemStyle=*/true};
-  if (UseTaskDialogRoute(route)) return TaskMessageDialog(caption, info.icon, message, chosen, x, y);
-  return ShowMessageForm(caption, message, chosen, x, y);
+  if (UseTaskDialogRoute(route)) return TaskMessageDlgPos(message, type, buttons, x, y);
+  return MessageFormDlgPos(message, type, buttons, x, y);
 }
 
 void ShowMessagePos(const std::wstring& message, int x, int y) {

@@ -28,12 +28,13 @@ private:
 // Modal results: the identifiers of the buttons that close a box.
 constexpr int mrNone = 0, mrOk = 1, mrCancel = 2, mrYes = 6, mrNo = 7;
 
-// Whether message boxes may use the system's task dialog.
-extern bool UseLatestCommonDialogs;
+// Whether message boxes may use the system's task dialog: always, as nothing in the program changes it.
+inline constexpr bool UseLatestCommonDialogs = true;
 
-// The task-dialog route of MessageDlgPosHelp, taken without asking the common controls' version: for callers
-// that know the system has the task dialog although its library gives an older version (Wine's says 5.81).
+// Each route of MessageDlgPosHelp on its own, taken without the route rule: for a caller that must see one route
+// whatever the system's common controls are.
 int TaskMessageDlgPos(const std::wstring& message, TMsgDlgType type, TMsgDlgButtons buttons, int x, int y);
+int MessageFormDlgPos(const std::wstring& message, TMsgDlgType type, TMsgDlgButtons buttons, int x, int y);
 
 // Shows `message` in a box captioned with the application title, with one OK button; returns once it is closed.
 // X and Y of -1 centre the box.

@@ -8,16 +8,13 @@
 
 #include "Application.h"
 #include "DialogRules.h"
+#include "ShellClasses.h"
 #include "SystemInfo.h"
 #include "TaskWindows.h"
 
 using Microsoft::WRL::ComPtr;
 
 namespace {
-
-// The class of the common item dialog's open dialog, as the system registers it. Spelled out here rather than
-// linked from the import library of GUIDs, which would bring every GUID it holds into the image.
-constexpr CLSID kFileOpenDialogClass = {0xDC1C5A9C, 0xE88A, 0x4DDE, {0xA5, 0xA1, 0x60, 0xF8, 0x2A, 0x20, 0xAE, 0xF7}};
 
 // COM interfaces have no virtual destructor by design: the object deletes itself in Release.
 #if defined(__GNUC__)
@@ -92,28 +89,6 @@ private:
   DWORD cookie_ = 0;
 };
 
-// The application's other windows disabled while the dialog is open; afterwards enabled again, the owner
-// activated and the focus put back where it was.
-class ModalToApplication {
-public:
-  explicit ModalToApplication(HWND owner)
-      : owner_(owner), focus_(GetFocus()), activeWindow_(GetActiveWindow()), list_(DisableTaskWindows(owner)) {}
-  ~ModalToApplication() {
-    EnableTaskWindows(list_);
-    SetActiveWindow(owner_);
-    if (activeWindow_ && IsWindow(activeWindow_)) SetActiveWindow(activeWindow_);
-    if (focus_ && IsWindow(focus_)) SetFocus(focus_);
-  }
-  ModalToApplication(const ModalToApplication&) = delete;
-  ModalToApplication& operator=(const ModalToApplication&) = delete;
-
-private:
-  HWND owner_;
-  HWND focus_;
-  HWND activeWindow_;
-  TTaskWindowList list_;
-};
-
 struct CoTaskMemFreer {
   void operator()(wchar_t* text) const noexcept { CoTaskMemFree(text); }
 };
@@ -143,7 +118,7 @@ bool TFileOpenDialog::Execute(HWND parentWindow) {
   if (!fileName_.empty()) dialog->SetFileName(fileName_.c_str());
   dialog->SetOptions(0);
 
-  const ModalToApplication modal(parentWindow);
+  const ModalBox modal(parentWindow, TReactivate::Owner, TRestoreFocus::Yes);
   ComPtr<IFileDialogEvents> events;
   events.Attach(new FileDialogEvents(*this));
   const AdvisedEvents advised(*dialog.Get(), *events.Get());

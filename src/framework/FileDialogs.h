@@ -1,5 +1,6 @@
 #pragma once
-// The system's file-open dialog (the common item dialog) as a component whose settings persist between runs.
+// The system's file-open dialog (the common item dialog) as a component whose settings persist between runs of
+// Execute.
 
 #include <windows.h>
 
@@ -20,7 +21,9 @@ public:
   bool Execute(HWND parentWindow);
 
   const std::wstring& FileName() const noexcept { return fileName_; }
+  // The confirmed choice as a list; kept as state of the component, though the program reads none of it.
   const std::vector<std::wstring>& Files() const noexcept { return files_; }
+  // Follows the dialog's file-type choice through the event sink; nothing reads it, as no filter is set.
   std::uint32_t FileTypeIndex() const noexcept { return fileTypeIndex_; }
   void SetFileTypeIndex(std::uint32_t index) noexcept { fileTypeIndex_ = index; }
 

@@ -13,6 +13,7 @@
 #include "DpiScaling.h"
 #include "Exceptions.h"
 #include "StdCtrls.h"
+#include "SystemError.h"
 #include "SystemLibrary.h"
 #include "TaskWindows.h"
 
@@ -21,17 +22,10 @@ namespace {
 constexpr DWORD kFrameStyles =
     WS_POPUP | WS_CAPTION | WS_THICKFRAME | DS_MODALFRAME | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
 
-using GetDpiForMonitorFunction = HRESULT(WINAPI*)(HMONITOR, MONITOR_DPI_TYPE, UINT*, UINT*);
-using AdjustWindowRectExForDpiFunction = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
-
 // The resolution a new window on this monitor is laid out for: the monitor's own where the system
 // tells it (Windows 8.1 and later), else the system's.
 std::int32_t MonitorDpi(HMONITOR monitor) {
-  static const auto getDpiForMonitor = [] {
-    UniqueModule shcore = LoadSystemLibrary(L"shcore.dll");
-    // Kept loaded for the life of the process, as the function pointer is.
-    return GetProc<GetDpiForMonitorFunction>(shcore.release(), "GetDpiForMonitor");
-  }();
+  const auto getDpiForMonitor = LateBound::GetDpiForMonitor();
   UINT dpiX = 0, dpiY = 0;
   if (getDpiForMonitor && SUCCEEDED(getDpiForMonitor(monitor, MDT_EFFECTIVE_DPI, &dpiX, &dpiY))) {
     return static_cast<std::int32_t>(dpiX);
@@ -43,8 +37,7 @@ std::int32_t MonitorDpi(HMONITOR monitor) {
 }
 
 RECT OuterRectForClient(std::int32_t width, std::int32_t height, DWORD style, DWORD exStyle, std::int32_t dpi) {
-  static const auto adjustForDpi =
-      GetProc<AdjustWindowRectExForDpiFunction>(GetModuleHandleW(L"user32.dll"), "AdjustWindowRectExForDpi");
+  const auto adjustForDpi = LateBound::AdjustWindowRectExForDpi();
   RECT rect{0, 0, width, height};
   if (adjustForDpi) {
     adjustForDpi(&rect, style, FALSE, exStyle, static_cast<UINT>(dpi));
@@ -81,7 +74,7 @@ void TForm::ReadDefinitionResource() {
   const std::wstring className(formClass_.className);
   HMODULE module = GetModuleHandleW(nullptr);
   // Resource names are matched without regard to case, so the class name finds its upper-case resource.
-  HRSRC resource = FindResourceW(module, className.c_str(), MAKEINTRESOURCEW(10));
+  HRSRC resource = FindResourceW(module, className.c_str(), RT_RCDATA);
   HGLOBAL loaded = resource ? LoadResource(module, resource) : nullptr;
   const void* data = loaded ? LockResource(loaded) : nullptr;
   std::optional<std::string_view> text;
@@ -164,8 +157,10 @@ void TForm::RegisterWindowClass() const {
   windowClass.hIcon = Application->Icon();
   windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   windowClass.lpszClassName = className.c_str();
-  if (!RegisterClassExW(&windowClass))
-    throw EOSError(L"Window class " + className + L" not registered", GetLastError());
+  if (!RegisterClassExW(&windowClass)) {
+    const DWORD error = GetLastError();
+    throw EOSError(OSErrorMessage(L"Window class " + className + L" not registered", error));
+  }
 }
 
 void TForm::CreateHandle() {
@@ -182,17 +177,14 @@ void TForm::CreateHandle() {
   HWND window = CreateWindowExW(exStyle, className.c_str(), caption_.c_str(), style, CW_USEDEFAULT, CW_USEDEFAULT,
                                 outer.right - outer.left, outer.bottom - outer.top, owner, nullptr,
                                 GetModuleHandleW(nullptr), static_cast<TWinControl*>(this));
-  if (!window) throw EOSError(L"Error creating window " + className, GetLastError());
+  if (!window) {
+    const DWORD error = GetLastError();
+    throw EOSError(OSErrorMessage(L"Error creating window " + className, error));
+  }
   RefreshBounds();
 
   // Children in tab order, which makes it their z-order too, so the system's own tab walk agrees with ours.
-  std::vector<TWinControl*> children;
-  for (std::size_t i = 0; i < ControlCount(); ++i) {
-    if (auto* child = dynamic_cast<TWinControl*>(Controls(i))) children.push_back(child);
-  }
-  std::stable_sort(children.begin(), children.end(),
-                   [](const TWinControl* a, const TWinControl* b) { return a->TabOrder() < b->TabOrder(); });
-  for (TWinControl* child : children) child->Handle();
+  for (TWinControl* child : ChildrenInTabOrder()) child->Handle();
   ApplyFontToControls();
 }
 
@@ -215,7 +207,7 @@ void TForm::ScaleForDpi(std::int32_t dpi) {
                      MulDivRound(child->Width(), dpi, from), MulDivRound(child->Height(), dpi, from));
   }
   // The new font reaches every control before the old one is deleted.
-  const UniqueFont previous = font_.ReleaseHandle();
+  const UniqueFont previous = font_.TakeHandle();
   font_.SetHeight(MulDivRound(font_.Height(), dpi, from));
   ApplyFontToControls();
   pixelsPerInch_ = dpi;
@@ -290,10 +282,9 @@ void TForm::Close() {
 
 int TForm::ShowModal() {
   HWND window = Handle();
-  const HWND previouslyActive = GetActiveWindow();
   modalResult_ = 0;
   {
-    const TaskWindowsDisabled disabled(window);
+    const ModalBox modal(window, TReactivate::PreviouslyActive, TRestoreFocus::No);
     Show();
     modal_ = true;
     while (modalResult_ == 0 && !Application->Terminated()) {
@@ -305,9 +296,9 @@ int TForm::ShowModal() {
     }
     modal_ = false;
   }
+  // Hidden once the window that was active has its activation back, so that none goes elsewhere meanwhile.
   visible_ = false;
   ShowWindow(window, SW_HIDE);
-  if (previouslyActive && IsWindow(previouslyActive)) SetActiveWindow(previouslyActive);
   return modalResult_;
 }
 
@@ -319,15 +310,21 @@ void TForm::RefreshBounds() {
   UpdateBounds(outer.left, outer.top, outer.right - outer.left, outer.bottom - outer.top);
 }
 
-void TForm::SelectNext(bool forward) {
-  std::vector<TWinControl*> order;
+std::vector<TWinControl*> TForm::ChildrenInTabOrder() const {
+  std::vector<TWinControl*> children;
   for (std::size_t i = 0; i < ControlCount(); ++i) {
-    auto* child = dynamic_cast<TWinControl*>(Controls(i));
-    if (child && child->TabStop() && child->CanFocus()) order.push_back(child);
+    if (auto* child = dynamic_cast<TWinControl*>(Controls(i))) children.push_back(child);
   }
-  if (order.empty()) return;
-  std::stable_sort(order.begin(), order.end(),
+  // Stable: controls of equal tab order keep the order they were created in.
+  std::stable_sort(children.begin(), children.end(),
                    [](const TWinControl* a, const TWinControl* b) { return a->TabOrder() < b->TabOrder(); });
+  return children;
+}
+
+void TForm::SelectNext(bool forward) {
+  std::vector<TWinControl*> order = ChildrenInTabOrder();
+  std::erase_if(order, [](const TWinControl* child) { return !child->TabStop() || !child->CanFocus(); });
+  if (order.empty()) return;
   const auto current = std::find(order.begin(), order.end(), activeControl_);
   std::size_t next = 0;
   if (current == order.end()) {
@@ -339,7 +336,18 @@ void TForm::SelectNext(bool forward) {
   order[next]->SetFocus();
 }
 
+void TForm::ShowKeyboardCues(WORD cues) {
+  // The top-level window passes the change down to every control in it.
+  SendMessageW(Handle(), WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, cues), 0);
+}
+
 bool TForm::DialogKey(const MSG& message) {
+  // Windows hides focus rectangles and mnemonics in a window activated by the mouse until the keyboard is used:
+  // the system's dialog-key handling shows them again on navigation and on Alt, and so does this one.
+  if (message.message == WM_SYSKEYDOWN && message.wParam == VK_MENU) {
+    ShowKeyboardCues(UISF_HIDEACCEL);
+    return false;
+  }
   if (message.message != WM_KEYDOWN) return false;
   const bool control = GetKeyState(VK_CONTROL) < 0;
   const bool alt = GetKeyState(VK_MENU) < 0;
@@ -347,8 +355,15 @@ bool TForm::DialogKey(const MSG& message) {
   switch (message.wParam) {
   case VK_TAB:
     if (control || alt) return false;
+    ShowKeyboardCues(UISF_HIDEFOCUS);
     SelectNext(!shift);
     return true;
+  case VK_LEFT:
+  case VK_RIGHT:
+  case VK_UP:
+  case VK_DOWN:
+    ShowKeyboardCues(UISF_HIDEFOCUS);
+    return false;
   case VK_RETURN:
   case VK_ESCAPE: {
     if (control || alt || shift) return false;
@@ -418,6 +433,20 @@ LRESULT TForm::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
   }
   case WM_CTLCOLORBTN:
     return reinterpret_cast<LRESULT>(GetSysColorBrush(colorIndex_));
+  case WM_GETDPISCALEDSIZE: {
+    // Windows' own answer scales the outer size, frame included, which does not scale linearly: the client
+    // area would come out close to the proportion, not in it. The size whose client area is the current one
+    // scaled, rounded as at creation, makes the rectangle that WM_DPICHANGED then suggests exact.
+    const auto dpi = static_cast<std::int32_t>(wParam);
+    RECT client{};
+    GetClientRect(window, &client);
+    const RECT outer = OuterRectForClient(MulDivRound(client.right, dpi, pixelsPerInch_),
+                                          MulDivRound(client.bottom, dpi, pixelsPerInch_),
+                                          static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE)),
+                                          static_cast<DWORD>(GetWindowLongPtrW(window, GWL_EXSTYLE)), dpi);
+    *reinterpret_cast<SIZE*>(lParam) = {outer.right - outer.left, outer.bottom - outer.top};
+    return TRUE;
+  }
   case WM_DPICHANGED: {
     const auto dpi = static_cast<std::int32_t>(LOWORD(wParam));
     if (dpi != pixelsPerInch_) {

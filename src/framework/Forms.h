@@ -59,7 +59,6 @@ public:
   // the focused or else the default button, Esc the cancel button. True when taken.
   virtual bool DialogKey(const MSG& message);
 
-  TWinControl* ActiveControl() const noexcept { return activeControl_; }
   // Called by a child control that receives the focus.
   void FocusChanged(TWinControl* control) noexcept { activeControl_ = control; }
 
@@ -90,6 +89,9 @@ private:
   void ApplyClientSize();
   void ApplyFontToControls();
   void SelectNext(bool forward);
+  std::vector<TWinControl*> ChildrenInTabOrder() const;
+  // Clears the given UISF_ flags of the window and its controls.
+  void ShowKeyboardCues(WORD cues);
   void RefreshBounds();
 
   const TFormClass& formClass_;
@@ -97,10 +99,12 @@ private:
   std::int32_t clientWidth_ = 0;
   std::int32_t clientHeight_ = 0;
   std::int32_t pixelsPerInch_ = 96;
+  // Recorded from the definition; it has no effect on the layout, so nothing reads it.
   std::int32_t textHeight_ = 0;
   int colorIndex_ = COLOR_BTNFACE;
   TFont font_;
   TFormBorderStyle borderStyle_ = bsSizeable;
+  // Always all three: no definition sets them, but the caption buttons of the sizeable frame rest on them.
   TBorderIcons borderIcons_;
   TWindowState windowState_ = wsNormal;
   TPosition position_ = poDefaultPosOnly;

@@ -43,15 +43,12 @@ std::wstring ModuleFileNameAt(const void* address) {
   return std::wstring(slash == std::wstring_view::npos ? full : full.substr(slash + 1));
 }
 
-using SetDefaultDllDirectoriesFunction = BOOL(WINAPI*)(DWORD);
-
 // Libraries that load later, by the program or by the system on its behalf, come from the system directory
 // only: never from the program's folder or the current directory, where anyone may have put a file.
 void RestrictLibrarySearch() noexcept {
   SetDllDirectoryW(L"");
-  const auto setDefaultDllDirectories =
-      GetProc<SetDefaultDllDirectoriesFunction>(GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories");
-  if (setDefaultDllDirectories) setDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
+  if (const auto setDefaultDllDirectories = LateBound::SetDefaultDllDirectories())
+    setDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
 }
 
 // Call from a catch block. Offers the error to the system first, as an unhandled error would be.

@@ -31,16 +31,6 @@ void TScreen::GetMonitors() {
   enumerated_ = true;
 }
 
-std::size_t TScreen::MonitorCount() {
-  if (!enumerated_) GetMonitors();
-  return monitors_.size();
-}
-
-TMonitor* TScreen::Monitors(std::size_t index) {
-  if (!enumerated_) GetMonitors();
-  return index < monitors_.size() ? &monitors_[index] : nullptr;
-}
-
 TMonitor* TScreen::FindMonitor(HMONITOR handle) noexcept {
   for (TMonitor& monitor : monitors_) {
     if (monitor.Handle() == handle) return &monitor;
@@ -48,9 +38,8 @@ TMonitor* TScreen::FindMonitor(HMONITOR handle) noexcept {
   return nullptr;
 }
 
-TMonitor* TScreen::MonitorFromWindow(HWND window, TMonitorDefaultTo defaultTo) {
-  static constexpr DWORD kFlags[] = {MONITOR_DEFAULTTONEAREST, MONITOR_DEFAULTTONULL, MONITOR_DEFAULTTOPRIMARY};
-  const HMONITOR handle = ::MonitorFromWindow(window, kFlags[static_cast<std::size_t>(defaultTo)]);
+TMonitor* TScreen::MonitorFromWindow(HWND window, TMonitorDefaultTo) {
+  const HMONITOR handle = ::MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST);
   if (!handle) return nullptr;
   if (!enumerated_) GetMonitors();
   if (TMonitor* monitor = FindMonitor(handle)) return monitor;

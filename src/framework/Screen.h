@@ -28,10 +28,7 @@ class TScreen : public TComponent {
 public:
   using TComponent::TComponent;
 
-  std::size_t MonitorCount();
-  // Null for an index at or past MonitorCount().
-  TMonitor* Monitors(std::size_t index);
-  // The monitor of `Monitors` that the system picks for the window; the list is enumerated again once when
+  // The monitor of the screen's list that the system picks for the window; the list is enumerated again once when
   // the system names a monitor it does not hold. Null when none can be had.
   TMonitor* MonitorFromWindow(HWND window, TMonitorDefaultTo defaultTo = mdNearest);
 

@@ -16,7 +16,6 @@ public:
   // A non-zero result is given to the form when the button is clicked, which ends a modal form.
   int ModalResult() const noexcept { return modalResult_; }
   void SetModalResult(int result) noexcept { modalResult_ = result; }
-  const TNotifyEvent& OnClick() const noexcept { return onClick_; }
   void SetOnClick(TNotifyEvent handler) { onClick_ = std::move(handler); }
 
   // Runs the OnClick handler with the button as sender, then hands the modal result to the form.

@@ -8,10 +8,8 @@
 
 namespace {
 
-using RtlGetVersionFunction = LONG(WINAPI*)(OSVERSIONINFOW*);
-
 std::uint32_t ReadWindowsMajorVersion() noexcept {
-  const auto rtlGetVersion = GetProc<RtlGetVersionFunction>(GetModuleHandleW(L"ntdll.dll"), "RtlGetVersion");
+  const auto rtlGetVersion = LateBound::RtlGetVersion();
   OSVERSIONINFOW version{sizeof version};
   if (rtlGetVersion && rtlGetVersion(&version) == 0) return version.dwMajorVersion;
   return 0;
@@ -19,7 +17,7 @@ std::uint32_t ReadWindowsMajorVersion() noexcept {
 
 // The fixed part of a module's version resource, read from the loaded image rather than from its file.
 FileVersion ReadModuleFileVersion(HMODULE module) noexcept {
-  HRSRC resource = module ? FindResourceW(module, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(16)) : nullptr;
+  HRSRC resource = module ? FindResourceW(module, MAKEINTRESOURCEW(1), RT_VERSION) : nullptr;
   HGLOBAL loaded = resource ? LoadResource(module, resource) : nullptr;
   const auto* data = static_cast<const unsigned char*>(loaded ? LockResource(loaded) : nullptr);
   if (!data) return {};

@@ -1,7 +1,11 @@
 #pragma once
-// Functions newer than the oldest Windows the image runs on, looked up at run time from the system directory.
+// Libraries from the system directory, and the functions newer than the oldest Windows the image runs on,
+// looked up at run time.
 
 #include <windows.h>
+
+#include <commctrl.h>
+#include <shellscalingapi.h>
 
 #include <string>
 
@@ -13,9 +17,16 @@ UniqueModule LoadSystemLibrary(const wchar_t* name) noexcept;
 // The module's full path, however long: a path cut at a fixed length would give a wrong file name.
 std::wstring ModuleFileName(HMODULE module);
 
-// The exported function, typed exactly as the caller declares it (with WINAPI), or null.
-template <class Function> Function GetProc(HMODULE module, const char* name) noexcept {
-  if (!module) return nullptr;
-  // FARPROC to the real signature: the only way GetProcAddress can be used.
-  return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)));
-}
+// Each function looked up once, on first use, and typed from the system's own declaration so that a calling
+// convention cannot be written wrong (in the 32-bit image a wrong one corrupts the stack); null where the system
+// lacks it.
+namespace LateBound {
+// From the version 6 common controls that the image's manifest selects.
+decltype(&::TaskDialogIndirect) TaskDialogIndirect() noexcept;
+decltype(&::GetDpiForMonitor) GetDpiForMonitor() noexcept;
+decltype(&::AdjustWindowRectExForDpi) AdjustWindowRectExForDpi() noexcept;
+decltype(&::SetDefaultDllDirectories) SetDefaultDllDirectories() noexcept;
+// As the kernel-mode headers declare it; user-mode headers do not carry it.
+using RtlGetVersionFunction = LONG(WINAPI*)(OSVERSIONINFOW*);
+RtlGetVersionFunction RtlGetVersion() noexcept;
+} // namespace LateBound

@@ -20,6 +20,8 @@ BOOL CALLBACK DisableOne(HWND window, LPARAM param) noexcept {
   return TRUE;
 }
 
+bool Exists(HWND window) noexcept { return window && IsWindow(window); }
+
 } // namespace
 
 TTaskWindowList DisableTaskWindows(HWND owner) {
@@ -33,4 +35,16 @@ void EnableTaskWindows(const TTaskWindowList& list) noexcept {
   for (HWND window : list) {
     if (IsWindow(window)) EnableWindow(window, TRUE);
   }
+}
+
+ModalBox::ModalBox(HWND owner, TReactivate reactivate, TRestoreFocus restoreFocus)
+    : owner_(owner), previouslyActive_(GetActiveWindow()), focus_(GetFocus()), reactivate_(reactivate),
+      restoreFocus_(restoreFocus), disabled_(DisableTaskWindows(owner)) {}
+
+ModalBox::~ModalBox() {
+  EnableTaskWindows(disabled_);
+  const HWND active = reactivate_ == TReactivate::Owner ? owner_ : previouslyActive_;
+  if (Exists(active)) SetActiveWindow(active);
+  if (restoreFocus_ == TRestoreFocus::Yes && Exists(focus_)) SetFocus(focus_);
+  if (Exists(previouslyActive_)) SetForegroundWindow(previouslyActive_);
 }

@@ -62,13 +62,9 @@ public:
   const wchar_t* ClassName() const noexcept override { return L"EParserError"; }
 };
 
-// A Windows call that failed; the message names the call and the system's own error text.
+// A Windows call that failed; the framework's message names the call and gives the system's own error text.
 class EOSError : public Exception {
 public:
-  EOSError(std::wstring message, unsigned long errorCode) : Exception(std::move(message)), errorCode_(errorCode) {}
-  unsigned long ErrorCode() const noexcept { return errorCode_; }
+  using Exception::Exception;
   const wchar_t* ClassName() const noexcept override { return L"EOSError"; }
-
-private:
-  unsigned long errorCode_;
 };

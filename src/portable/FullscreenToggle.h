@@ -1,13 +1,16 @@
 #pragma once
 // The fullscreen toggle: a framed window becomes a borderless one over its monitor's full rectangle, taskbar
-// area included, and back. Written against any form and screen with the framework's operations, so that it
-// runs as well on fakes.
+// area included, and back. Written against any form, screen and taskbar with the framework's operations, so
+// that it runs as well on fakes.
 
 #include "CheckedMath.h"
 #include "Types.h"
 
 // `rect` and `ws` keep the outer rectangle and state from the last entry; leaving reads them, never clears them.
-template <class Form, class Screen> void ToggleFullscreen(Form& form, Screen& screen, TRect& rect, TWindowState& ws) {
+// The taskbar is told of the fullscreen state once the window covers its monitor, and told that it ended as
+// soon as the frame is back, before any arithmetic that may raise.
+template <class Form, class Screen, class Taskbar>
+void ToggleFullscreen(Form& form, Screen& screen, Taskbar& taskbar, TRect& rect, TWindowState& ws) {
   if (form.BorderStyle() != bsNone) {
     ws = form.WindowState();
     rect = form.BoundsRect();
@@ -23,8 +26,10 @@ template <class Form, class Screen> void ToggleFullscreen(Form& form, Screen& sc
       return;
     }
     form.SetBounds(r.Left, r.Top, width, height);
+    taskbar.MarkFullscreenWindow(form.Handle(), true);
   } else {
     form.SetBorderStyle(bsSizeable);
+    taskbar.MarkFullscreenWindow(form.Handle(), false);
     if (ws == wsMaximized) {
       form.SetWindowState(wsMaximized);
       return;

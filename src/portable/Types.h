@@ -18,6 +18,6 @@ using enum TWindowState;
 enum class TFormBorderStyle : std::uint8_t { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
 using enum TFormBorderStyle;
 
-// Which monitor a lookup gives for a window that lies on none.
-enum class TMonitorDefaultTo : std::uint8_t { mdNearest, mdNull, mdPrimary };
+// Which monitor a lookup gives for a window that lies on none: the nearest, the only rule the framework uses.
+enum class TMonitorDefaultTo : std::uint8_t { mdNearest };
 using enum TMonitorDefaultTo;

@@ -3,32 +3,27 @@
 
 #include <windows.h>
 
-#include <string_view>
+#include <string>
 
 #include "Application.h"
-#include "Dialogs.h"
 #include "ProbeForms.h"
+#include "ProbeOptions.h"
 #include "Program.h"
 
 namespace {
 
-std::wstring_view StartupFailure() {
-  const std::wstring_view commandLine(GetCommandLineW());
-  if (commandLine.find(L"--startup=undefined") != std::wstring_view::npos) return L"undefined";
-  if (commandLine.find(L"--startup=misbound") != std::wstring_view::npos) return L"misbound";
-  return {};
+std::wstring StartupFailure() {
+  std::wstring failure;
+  Option(L"startup", failure);
+  return failure;
 }
 
 } // namespace
 
 void ProgramMain() {
-  // The switch that systems with older common controls are left with: boxes come from the message form.
-  if (std::wstring_view(GetCommandLineW()).find(L"--message-form") != std::wstring_view::npos) {
-    UseLatestCommonDialogs = false;
-  }
   Application->Initialize();
   Application->SetMainFormOnTaskBar(true);
-  const std::wstring_view failure = StartupFailure();
+  const std::wstring failure = StartupFailure();
   if (failure == L"undefined") {
     TUndefinedForm* form = nullptr;
     Application->CreateForm(form);
@@ -37,7 +32,7 @@ void ProgramMain() {
     Application->CreateForm(form);
   } else {
     Application->CreateForm(ProbeForm);
-    if (std::wstring_view(GetCommandLineW()).find(L"--dpi-change") != std::wstring_view::npos) {
+    if (Option(L"dpi-change")) {
       // What the system sends when the window moves to a 144-DPI monitor, with the rectangle it suggests;
       // another process's message could not carry the rectangle.
       RECT suggested{200, 150, 900, 650};

@@ -3,54 +3,34 @@
 #include <windows.h>
 
 #include <objbase.h>
-#include <shellapi.h>
 
 #include <string>
 
 #include "Dialogs.h"
 #include "Exceptions.h"
+#include "ProbeOptions.h"
+#include "ShellClasses.h"
 
 TProbeForm* ProbeForm = nullptr;
 
 namespace {
 
-constexpr PublishedField kProbeFields[] = {
-    PublishField<&TProbeForm::RaiseButton>(L"RaiseButton"), PublishField<&TProbeForm::GreetButton>(L"GreetButton"),
-    PublishField<&TProbeForm::FileButton>(L"FileButton"), PublishField<&TProbeForm::BoxButton>(L"BoxButton"),
-    PublishField<&TProbeForm::FileOpenDialog1>(L"FileOpenDialog1")};
+constexpr PublishedField kProbeFields[] = {PublishField<&TProbeForm::RaiseButton>(L"RaiseButton"),
+                                           PublishField<&TProbeForm::GreetButton>(L"GreetButton"),
+                                           PublishField<&TProbeForm::FileButton>(L"FileButton"),
+                                           PublishField<&TProbeForm::BoxButton>(L"BoxButton"),
+                                           PublishField<&TProbeForm::FontButton>(L"FontButton"),
+                                           PublishField<&TProbeForm::ScaledButton>(L"ScaledButton"),
+                                           PublishField<&TProbeForm::FileOpenDialog1>(L"FileOpenDialog1")};
 constexpr PublishedMethod kProbeMethods[] = {PublishMethod<&TProbeForm::RaiseButtonClick>(L"RaiseButtonClick"),
                                              PublishMethod<&TProbeForm::GreetButtonClick>(L"GreetButtonClick"),
                                              PublishMethod<&TProbeForm::FileButtonClick>(L"FileButtonClick"),
-                                             PublishMethod<&TProbeForm::BoxButtonClick>(L"BoxButtonClick")};
+                                             PublishMethod<&TProbeForm::BoxButtonClick>(L"BoxButtonClick"),
+                                             PublishMethod<&TProbeForm::FontButtonClick>(L"FontButtonClick"),
+                                             PublishMethod<&TProbeForm::ScaledButtonClick>(L"ScaledButtonClick")};
 
 constexpr PublishedField kMisboundFields[] = {PublishField<&TMisboundForm::Button1>(L"Button1")};
 constexpr PublishedMethod kMisboundMethods[] = {PublishMethod<&TMisboundForm::Button1Click>(L"Button1Click")};
-
-// The value of "--name=value" on the command line, if given.
-bool Option(std::wstring_view name, std::wstring& value) {
-  int count = 0;
-  LPWSTR* arguments = CommandLineToArgvW(GetCommandLineW(), &count);
-  if (!arguments) return false;
-  bool found = false;
-  const std::wstring prefix = L"--" + std::wstring(name);
-  for (int i = 1; i < count && !found; ++i) {
-    const std::wstring_view argument(arguments[i]);
-    if (argument == prefix) {
-      value.clear();
-      found = true;
-    } else if (argument.starts_with(prefix + L"=")) {
-      value = argument.substr(prefix.size() + 1);
-      found = true;
-    }
-  }
-  LocalFree(arguments);
-  return found;
-}
-
-bool Option(std::wstring_view name) {
-  std::wstring ignored;
-  return Option(name, ignored);
-}
 
 // --refuse-dialogs: while it lives, no dialog window can be made on this thread, as on a system out of window
 // resources. A CBT hook refuses each one as it is created.
@@ -76,9 +56,6 @@ private:
 
   HHOOK hook_;
 };
-
-// The file-open dialog's class, as the framework spells it.
-constexpr CLSID kFileOpenDialogClass = {0xDC1C5A9C, 0xE88A, 0x4DDE, {0xA5, 0xA1, 0x60, 0xF8, 0x2A, 0x20, 0xAE, 0xF7}};
 
 // COM interfaces have no virtual destructor by design.
 #if defined(__GNUC__)
@@ -144,10 +121,11 @@ TMisboundForm::TMisboundForm(TComponent* owner) : TForm(owner, Class) { Initiali
 void TMisboundForm::Button1Click(TObject*) {}
 
 void TProbeForm::GreetButtonClick(TObject*) {
-  // Wine's common controls give version 5.81, which sends the program itself down the message-form route;
-  // --task-dialog takes the task dialog's route as on a system whose library says 6.
+  // Each route on its own, whatever the common controls' version says.
   if (Option(L"task-dialog")) {
     TaskMessageDlgPos(L"Alles klar", mtCustom, {mbOK}, -1, -1);
+  } else if (Option(L"message-form")) {
+    MessageFormDlgPos(L"Alles klar", mtCustom, {mbOK}, -1, -1);
   } else {
     ShowMessagePos(L"Alles klar", -1, -1);
   }
@@ -174,6 +152,28 @@ void TProbeForm::BoxButtonClick(TObject*) {
     result = MessageDlgPosHelp(L"Alles klar", mtCustom, {mbOK}, 0, -1, -1, L"");
   }
   SetWindowTextW(BoxButton->Handle(), (L"Box " + std::to_wstring(++runs) + L": " + std::to_wstring(result)).c_str());
+}
+
+void TProbeForm::FontButtonClick(TObject*) {
+  // The font the controls were given, which another process cannot read.
+  LOGFONTW font{};
+  const auto handle = reinterpret_cast<HGDIOBJ>(SendMessageW(FontButton->Handle(), WM_GETFONT, 0, 0));
+  const std::wstring height = GetObjectW(handle, sizeof font, &font) ? std::to_wstring(font.lfHeight) : L"none";
+  SetWindowTextW(FontButton->Handle(), (L"Font " + height).c_str());
+}
+
+void TProbeForm::ScaledButtonClick(TObject*) {
+  // The window's answer to the size question that Windows asks before a DPI change, for --scaled-dpi=N; Wine
+  // never asks it.
+  std::wstring dpi;
+  Option(L"scaled-dpi", dpi);
+  RECT outer{};
+  GetWindowRect(Handle(), &outer);
+  SIZE size{outer.right - outer.left, outer.bottom - outer.top};
+  const bool answered = SendMessageW(Handle(), WM_GETDPISCALEDSIZE, static_cast<WPARAM>(std::stoi(dpi)),
+                                     reinterpret_cast<LPARAM>(&size)) != FALSE;
+  const std::wstring answer = answered ? std::to_wstring(size.cx) + L"x" + std::to_wstring(size.cy) : L"none";
+  SetWindowTextW(ScaledButton->Handle(), (L"Scaled " + answer).c_str());
 }
 
 void TProbeForm::RaiseButtonClick(TObject*) {

@@ -14,6 +14,8 @@ public:
   TButton* GreetButton = nullptr;
   TButton* FileButton = nullptr;
   TButton* BoxButton = nullptr;
+  TButton* FontButton = nullptr;
+  TButton* ScaledButton = nullptr;
   TFileOpenDialog* FileOpenDialog1 = nullptr;
   void RaiseButtonClick(TObject* sender);
   void GreetButtonClick(TObject* sender);
@@ -21,6 +23,10 @@ public:
   // its result in the button's caption, so that a test can tell that the command ended and how.
   void FileButtonClick(TObject* sender);
   void BoxButtonClick(TObject* sender);
+  // Report in their own caption what only the process itself can read: the controls' font height, and the
+  // window's answer to WM_GETDPISCALEDSIZE.
+  void FontButtonClick(TObject* sender);
+  void ScaledButtonClick(TObject* sender);
 
   static const TFormClass Class;
 };

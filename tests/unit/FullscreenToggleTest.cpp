@@ -55,6 +55,14 @@ struct FakeForm {
 
 using Calls = std::vector<std::string>;
 
+// Writes what the shell is told into the form's record, so that its place among the form's operations shows.
+struct FakeTaskbar {
+  Calls& calls;
+  void MarkFullscreenWindow(int window, bool fullscreen) {
+    calls.push_back("taskbar " + std::to_string(window) + (fullscreen ? " fullscreen" : " framed"));
+  }
+};
+
 constexpr TRect kPrimary{0, 0, 1920, 1080};
 
 TEST(FullscreenToggle, EntersOverTheNearestMonitorAndLeavesToTheSavedRectangle) {
@@ -64,25 +72,29 @@ TEST(FullscreenToggle, EntersOverTheNearestMonitorAndLeavesToTheSavedRectangle) 
     int nearest;
     Calls entry;
   } cases[] = {
-      {"primary", {{1, kPrimary}}, 0, {"border none", "bounds 0,0 1920x1080"}},
+      {"primary", {{1, kPrimary}}, 0, {"border none", "bounds 0,0 1920x1080", "taskbar 42 fullscreen"}},
       {"left of the primary",
        {{1, kPrimary}, {2, {-1280, 0, 0, 1024}}},
        1,
-       {"border none", "bounds -1280,0 1280x1024"}},
-      {"above the primary", {{1, kPrimary}, {2, {200, -900, 1640, 0}}}, 1, {"border none", "bounds 200,-900 1440x900"}},
+       {"border none", "bounds -1280,0 1280x1024", "taskbar 42 fullscreen"}},
+      {"above the primary",
+       {{1, kPrimary}, {2, {200, -900, 1640, 0}}},
+       1,
+       {"border none", "bounds 200,-900 1440x900", "taskbar 42 fullscreen"}},
       {"second of three",
        {{1, kPrimary}, {2, {1920, 0, 3840, 1200}}, {3, {3840, 0, 5120, 1024}}},
        1,
-       {"border none", "bounds 1920,0 1920x1200"}},
+       {"border none", "bounds 1920,0 1920x1200", "taskbar 42 fullscreen"}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     FakeForm form;
+    FakeTaskbar taskbar{form.calls};
     FakeScreen screen{c.monitors, c.nearest, {}};
     TRect rect;
     TWindowState ws = wsMinimized;
 
-    ToggleFullscreen(form, screen, rect, ws);
+    ToggleFullscreen(form, screen, taskbar, rect, ws);
     EXPECT_EQ(form.calls, c.entry);
     EXPECT_EQ(screen.lookups, (std::vector<std::string>{"window 42 nearest"}));
     EXPECT_EQ(rect, (TRect{100, 50, 740, 530}));
@@ -90,8 +102,8 @@ TEST(FullscreenToggle, EntersOverTheNearestMonitorAndLeavesToTheSavedRectangle) 
     EXPECT_EQ(form.WindowState(), wsNormal);
 
     form.calls.clear();
-    ToggleFullscreen(form, screen, rect, ws);
-    EXPECT_EQ(form.calls, (Calls{"border sizeable", "bounds 100,50 640x480"}));
+    ToggleFullscreen(form, screen, taskbar, rect, ws);
+    EXPECT_EQ(form.calls, (Calls{"border sizeable", "taskbar 42 framed", "bounds 100,50 640x480"}));
     EXPECT_EQ(form.BoundsRect(), (TRect{100, 50, 740, 530}));
     EXPECT_EQ(screen.lookups.size(), 1u);
   }
@@ -99,47 +111,52 @@ TEST(FullscreenToggle, EntersOverTheNearestMonitorAndLeavesToTheSavedRectangle) 
 
 TEST(FullscreenToggle, FromMaximizedStaysMaximizedAndNeverAppliesTheSavedRectangle) {
   FakeForm form;
+  FakeTaskbar taskbar{form.calls};
   form.windowState = wsMaximized;
   FakeScreen screen{{{1, kPrimary}}, 0, {}};
   TRect rect;
   TWindowState ws = wsNormal;
 
-  ToggleFullscreen(form, screen, rect, ws);
+  ToggleFullscreen(form, screen, taskbar, rect, ws);
   EXPECT_EQ(ws, wsMaximized);
   EXPECT_EQ(form.WindowState(), wsMaximized);
+  // Windows would not take a window that is still maximized for a fullscreen one: the shell is told.
+  EXPECT_EQ(form.calls, (Calls{"border none", "bounds 0,0 1920x1080", "taskbar 42 fullscreen"}));
   form.calls.clear();
-  ToggleFullscreen(form, screen, rect, ws);
+  ToggleFullscreen(form, screen, taskbar, rect, ws);
   // Setting the state it already has is the form's no-op; the toggle still asks for it and stops there.
-  EXPECT_EQ(form.calls, (Calls{"border sizeable", "state 2"}));
+  EXPECT_EQ(form.calls, (Calls{"border sizeable", "taskbar 42 framed", "state 2"}));
   EXPECT_EQ(form.BoundsRect(), kPrimary);
 }
 
 TEST(FullscreenToggle, LeavingAlwaysGivesASizeableFrame) {
   for (const TFormBorderStyle before : {bsSingle, bsDialog, bsToolWindow, bsSizeToolWin, bsSizeable}) {
     FakeForm form;
+    FakeTaskbar taskbar{form.calls};
     form.borderStyle = before;
     FakeScreen screen{{{1, kPrimary}}, 0, {}};
     TRect rect;
     TWindowState ws = wsNormal;
-    ToggleFullscreen(form, screen, rect, ws);
+    ToggleFullscreen(form, screen, taskbar, rect, ws);
     EXPECT_EQ(form.BorderStyle(), bsNone);
-    ToggleFullscreen(form, screen, rect, ws);
+    ToggleFullscreen(form, screen, taskbar, rect, ws);
     EXPECT_EQ(form.BorderStyle(), bsSizeable) << static_cast<int>(before);
   }
 }
 
 TEST(FullscreenToggle, RepeatedClicksAlternateAndEachEntrySavesAfresh) {
   FakeForm form;
+  FakeTaskbar taskbar{form.calls};
   FakeScreen screen{{{1, kPrimary}}, 0, {}};
   TRect rect;
   TWindowState ws = wsNormal;
-  ToggleFullscreen(form, screen, rect, ws);
-  ToggleFullscreen(form, screen, rect, ws);
+  ToggleFullscreen(form, screen, taskbar, rect, ws);
+  ToggleFullscreen(form, screen, taskbar, rect, ws);
   form.bounds = {10, 20, 410, 320}; // the user moved the framed window
-  ToggleFullscreen(form, screen, rect, ws);
+  ToggleFullscreen(form, screen, taskbar, rect, ws);
   EXPECT_EQ(form.BoundsRect(), kPrimary);
   EXPECT_EQ(rect, (TRect{10, 20, 410, 320}));
-  ToggleFullscreen(form, screen, rect, ws);
+  ToggleFullscreen(form, screen, taskbar, rect, ws);
   EXPECT_EQ(form.BoundsRect(), (TRect{10, 20, 410, 320}));
   EXPECT_EQ(form.BorderStyle(), bsSizeable);
 }
@@ -154,12 +171,13 @@ TEST(FullscreenToggle, OverflowRaisesAfterTheFrameChangedAndKeepsWhatWasSaved) {
   } cases[] = {
       {"entry width", true, {kMin, 0, kMax, 100}, {"border none"}},
       {"entry height", true, {0, kMax, 100, kMin}, {"border none"}},
-      {"leaving width", false, {kMax, 0, kMin, 100}, {"border sizeable"}},
-      {"leaving height", false, {0, kMin, 100, kMax}, {"border sizeable"}},
+      {"leaving width", false, {kMax, 0, kMin, 100}, {"border sizeable", "taskbar 42 framed"}},
+      {"leaving height", false, {0, kMin, 100, kMax}, {"border sizeable", "taskbar 42 framed"}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     FakeForm form;
+    FakeTaskbar taskbar{form.calls};
     FakeScreen screen{{{1, c.entering ? c.rectangle : kPrimary}}, 0, {}};
     TRect rect;
     TWindowState ws = wsNormal;
@@ -167,7 +185,7 @@ TEST(FullscreenToggle, OverflowRaisesAfterTheFrameChangedAndKeepsWhatWasSaved) {
       form.borderStyle = bsNone;
       rect = c.rectangle;
     }
-    EXPECT_THROW(ToggleFullscreen(form, screen, rect, ws), EIntOverflow);
+    EXPECT_THROW(ToggleFullscreen(form, screen, taskbar, rect, ws), EIntOverflow);
     EXPECT_EQ(form.calls, c.calls);
     const TRect expectedRect = c.entering ? TRect{100, 50, 740, 530} : c.rectangle;
     EXPECT_EQ(rect, expectedRect);
@@ -186,10 +204,11 @@ TEST(FullscreenToggle, WithoutAMonitorToCoverTheFrameComesBackAndTheWindowStays)
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     FakeForm form;
+    FakeTaskbar taskbar{form.calls};
     FakeScreen screen{{{1, c.bounds}}, c.nearest, {}};
     TRect rect;
     TWindowState ws = wsNormal;
-    ToggleFullscreen(form, screen, rect, ws);
+    ToggleFullscreen(form, screen, taskbar, rect, ws);
     EXPECT_EQ(form.calls, (Calls{"border none", "border sizeable"}));
     EXPECT_EQ(form.BoundsRect(), (TRect{100, 50, 740, 530}));
     EXPECT_EQ(form.BorderStyle(), bsSizeable);

@@ -1,0 +1,25 @@
+#pragma once
+// What the shell is told about the application's windows, beyond what it reads from their styles.
+
+#include <windows.h>
+
+#include <shobjidl.h>
+#include <wrl/client.h>
+
+class TTaskbar {
+public:
+  // Tells the shell that the window covers its monitor, so that the taskbar goes below it while it is active,
+  // or that it no longer does. Windows guesses this from a borderless window whose client area fills the
+  // monitor, but not for a window that is still maximized, which the fullscreen toggle keeps so. Any failure
+  // (no shell, no taskbar) changes nothing.
+  void MarkFullscreenWindow(HWND window, bool fullscreen) noexcept;
+  // Lets the shell's object go, while COM is still initialised.
+  void Release() noexcept { list_.Reset(); }
+
+private:
+  // Made on first use only: most runs never go fullscreen.
+  ITaskbarList2* List() noexcept;
+
+  Microsoft::WRL::ComPtr<ITaskbarList2> list_;
+  bool created_ = false;
+};
