@@ -21,13 +21,15 @@ constexpr PublishedField kProbeFields[] = {PublishField<&TProbeForm::RaiseButton
                                            PublishField<&TProbeForm::BoxButton>(L"BoxButton"),
                                            PublishField<&TProbeForm::FontButton>(L"FontButton"),
                                            PublishField<&TProbeForm::ScaledButton>(L"ScaledButton"),
+                                           PublishField<&TProbeForm::CuesButton>(L"CuesButton"),
                                            PublishField<&TProbeForm::FileOpenDialog1>(L"FileOpenDialog1")};
 constexpr PublishedMethod kProbeMethods[] = {PublishMethod<&TProbeForm::RaiseButtonClick>(L"RaiseButtonClick"),
                                              PublishMethod<&TProbeForm::GreetButtonClick>(L"GreetButtonClick"),
                                              PublishMethod<&TProbeForm::FileButtonClick>(L"FileButtonClick"),
                                              PublishMethod<&TProbeForm::BoxButtonClick>(L"BoxButtonClick"),
                                              PublishMethod<&TProbeForm::FontButtonClick>(L"FontButtonClick"),
-                                             PublishMethod<&TProbeForm::ScaledButtonClick>(L"ScaledButtonClick")};
+                                             PublishMethod<&TProbeForm::ScaledButtonClick>(L"ScaledButtonClick"),
+                                             PublishMethod<&TProbeForm::CuesButtonClick>(L"CuesButtonClick")};
 
 constexpr PublishedField kMisboundFields[] = {PublishField<&TMisboundForm::Button1>(L"Button1")};
 constexpr PublishedMethod kMisboundMethods[] = {PublishMethod<&TMisboundForm::Button1Click>(L"Button1Click")};
@@ -174,6 +176,18 @@ void TProbeForm::ScaledButtonClick(TObject*) {
                                      reinterpret_cast<LPARAM>(&size)) != FALSE;
   const std::wstring answer = answered ? std::to_wstring(size.cx) + L"x" + std::to_wstring(size.cy) : L"none";
   SetWindowTextW(ScaledButton->Handle(), (L"Scaled " + answer).c_str());
+}
+
+LRESULT TProbeForm::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_CHANGEUISTATE && LOWORD(wParam) == UIS_CLEAR) cuesShown_ |= HIWORD(wParam);
+  return TForm::WndProc(message, wParam, lParam);
+}
+
+void TProbeForm::CuesButtonClick(TObject*) {
+  std::wstring shown;
+  if (cuesShown_ & UISF_HIDEFOCUS) shown += L" focus";
+  if (cuesShown_ & UISF_HIDEACCEL) shown += L" mnemonics";
+  SetWindowTextW(CuesButton->Handle(), (L"Cues" + (shown.empty() ? L" none" : shown)).c_str());
 }
 
 void TProbeForm::RaiseButtonClick(TObject*) {

@@ -16,6 +16,7 @@ public:
   TButton* BoxButton = nullptr;
   TButton* FontButton = nullptr;
   TButton* ScaledButton = nullptr;
+  TButton* CuesButton = nullptr;
   TFileOpenDialog* FileOpenDialog1 = nullptr;
   void RaiseButtonClick(TObject* sender);
   void GreetButtonClick(TObject* sender);
@@ -27,8 +28,17 @@ public:
   // window's answer to WM_GETDPISCALEDSIZE.
   void FontButtonClick(TObject* sender);
   void ScaledButtonClick(TObject* sender);
+  // Reports which keyboard cues the window was asked to show (WM_CHANGEUISTATE with UIS_CLEAR) since start:
+  // Wine keeps no hidden cues, so the window's own record is what shows that the keys ask for them.
+  void CuesButtonClick(TObject* sender);
 
   static const TFormClass Class;
+
+protected:
+  LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+  WORD cuesShown_ = 0;
 };
 
 // Its class has no window definition in the image.

@@ -4,9 +4,11 @@
 #include <string_view>
 
 #include "MainWindow.h"
+#include "ModalWindows.h"
 #include "ProbeWindow.h"
 #include "Scenarios.h"
 #include "support/Closing.h"
+#include "support/DpiSetting.h"
 #include "support/Text.h"
 #include "support/Wait.h"
 #include "support/WindowQuery.h"
@@ -17,30 +19,52 @@ namespace {
 
 struct DpiCase {
   const char* name;
+  DWORD startDpi;
   std::wstring_view arguments;
   // Nothing: where the system puts the window.
   std::optional<Box> window;
   std::array<ButtonLayout, 2> buttons;
+  // What the test program reports of its controls' font: the definition's -12 scaled.
+  std::wstring_view font;
 };
 
 constexpr DpiCase cases[] = {
     // Without the message the window keeps its definition's layout, so the other case shows its effect.
-    {"no change", L"", std::nullopt, {{{L"Raise", {24, 24, 120, 25}}, {L"Greet", {24, 64, 120, 25}}}}},
+    {"no change", 96, L"", std::nullopt, {{{L"Raise", {24, 24, 120, 25}}, {L"Greet", {24, 64, 120, 25}}}}, L"Font -12"},
+    {"created at 144 DPI",
+     144,
+     L"",
+     std::nullopt,
+     {{{L"Raise", {36, 36, 180, 38}}, {L"Greet", {36, 96, 180, 38}}}},
+     L"Font -18"},
     // From 96 to 144 DPI in the suggested rectangle (200,150)-(900,650); 25 * 1.5 = 37.5 rounds up.
     {"96 to 144 DPI",
+     96,
      L"--dpi-change",
      Box{200, 150, 700, 500},
-     {{{L"Raise", {36, 36, 180, 38}}, {L"Greet", {36, 96, 180, 38}}}}},
+     {{{L"Raise", {36, 36, 180, 38}}, {L"Greet", {36, 96, 180, 38}}}},
+     L"Font -18"},
 };
 
-Box WindowBox(HWND window) {
-  RECT rect{};
-  GetWindowRect(window, &rect);
-  return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
-}
+// The window's answer to WM_GETDPISCALEDSIZE for a client area of `client` at `fromDpi`, asked for `toDpi`.
+struct ScaledSizeCase {
+  const char* name;
+  DWORD fromDpi;
+  Size client;
+  DWORD toDpi;
+  // The client size that the answer must hold: `client` scaled, rounded to the nearest pixel.
+  Size scaledClient;
+};
+
+// The main program's client areas at both resolutions; 441 * 1.5 = 661.5 rounds up, 662 / 1.5 = 441.3 down.
+constexpr ScaledSizeCase scaledSizeCases[] = {
+    {"96 to 144 DPI", 96, {624, 441}, 144, {936, 662}},
+    {"144 to 96 DPI", 144, {936, 662}, 96, {624, 441}},
+};
 
 void RunCase(Checker& check, const std::wstring& program, const DpiCase& dpiCase) {
   const Checker::Case named(check, dpiCase.name);
+  const ScopedLogPixels dpi(dpiCase.startDpi);
   const Process process = Process::Launch(program, {SW_SHOWNORMAL, std::wstring(dpiCase.arguments)});
   const HWND mainWindow = RequireProbeWindow(check, process);
   check.Equal(true, process.WaitUntilIdle(stateTimeout), "program becomes idle after start-up");
@@ -52,6 +76,31 @@ void RunCase(Checker& check, const std::wstring& program, const DpiCase& dpiCase
     const Checker::Case buttonCase(check, ToUtf8(button.caption));
     check.Equal(button.box, BoxInParent(RequireChild(check, mainWindow, button.caption)), "place in the client area");
   }
+  check.Equal(std::wstring(dpiCase.font), ClickForReport(check, mainWindow, L"Font"), "font height of the controls");
+  CheckClosesCleanly(check, process, mainWindow, exitTimeout);
+}
+
+// The outer size of a window of that style whose client area has the given size at that resolution.
+Size OuterSize(HWND window, Size client, DWORD dpi) {
+  RECT outer{0, 0, client.width, client.height};
+  AdjustWindowRectExForDpi(&outer, static_cast<DWORD>(Style(window)), FALSE, static_cast<DWORD>(ExStyle(window)), dpi);
+  return {outer.right - outer.left, outer.bottom - outer.top};
+}
+
+void RunScaledSizeCase(Checker& check, const std::wstring& program, const ScaledSizeCase& sizeCase) {
+  const Checker::Case named(check, std::string("scaled size ") + sizeCase.name);
+  const ScopedLogPixels dpi(sizeCase.fromDpi);
+  const Process process = Process::Launch(program, {SW_SHOWNORMAL, L"--scaled-dpi=" + std::to_wstring(sizeCase.toDpi)});
+  const HWND mainWindow = RequireProbeWindow(check, process);
+  check.Equal(true, process.WaitUntilIdle(stateTimeout), "program becomes idle after start-up");
+  // The user's size, not the definition's: the answer must start from the client area as it is.
+  const Size outer = OuterSize(mainWindow, sizeCase.client, sizeCase.fromDpi);
+  SetWindowPos(mainWindow, nullptr, 0, 0, outer.width, outer.height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  check.Require(sizeCase.client, WaitForValue(sizeCase.client, stateTimeout, [&] { return ClientSize(mainWindow); }),
+                "client size before the question");
+  const Size expected = OuterSize(mainWindow, sizeCase.scaledClient, sizeCase.toDpi);
+  check.Equal(L"Scaled " + std::to_wstring(expected.width) + L"x" + std::to_wstring(expected.height),
+              ClickForReport(check, mainWindow, L"Scaled"), "answer to WM_GETDPISCALEDSIZE");
   CheckClosesCleanly(check, process, mainWindow, exitTimeout);
 }
 
@@ -62,7 +111,13 @@ void DpiChangeScenario(Checker& check, const std::wstring& program) {
     try {
       RunCase(check, program, dpiCase);
     } catch (const ScenarioAborted&) {
-      // Reported already; the other case starts a process of its own.
+      // Reported already; the other cases start a process of their own.
+    }
+  }
+  for (const ScaledSizeCase& sizeCase : scaledSizeCases) {
+    try {
+      RunScaledSizeCase(check, program, sizeCase);
+    } catch (const ScenarioAborted&) {
     }
   }
 }

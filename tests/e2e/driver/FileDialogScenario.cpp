@@ -22,8 +22,14 @@ constexpr int fileNameEditId = 1152;
 constexpr int openButtonId = IDOK;
 constexpr int cancelButtonId = IDCANCEL;
 
-enum class Ending { cancelButton, cancelCommand, escKey, confirmFile };
-enum class NameShown { empty, chosenFile };
+enum class Ending { cancelButton, cancelCommand, escKey, confirmFile, confirmMissingName };
+enum class NameShown { empty, chosenFile, missingName };
+
+// The names the rounds confirm: a file that exists, and one whose file does not.
+struct Names {
+  std::wstring chosenFile;
+  std::wstring missingName;
+};
 
 // One click on File-Dlg: what the dialog offers as the file name and how it is closed.
 struct Round {
@@ -41,6 +47,9 @@ constexpr Round rounds[] = {
     {"a file confirmed", NameShown::empty, Ending::confirmFile, nullptr},
     {"after the confirmed file, IDCANCEL", NameShown::chosenFile, Ending::cancelCommand, nullptr},
     {"after a cancel, Cancel button", NameShown::chosenFile, Ending::cancelButton, nullptr},
+    // The dialog's own defaults are replaced, not extended: a name whose file does not exist is taken too.
+    {"a name that does not exist confirmed", NameShown::chosenFile, Ending::confirmMissingName, nullptr},
+    {"after the name that does not exist, Cancel button", NameShown::missingName, Ending::cancelButton, nullptr},
 };
 
 // Buttons of the main window that must not answer a user's click while the dialog is open.
@@ -69,8 +78,7 @@ void SetText(Checker& check, HWND control, const std::wstring& text) {
   check.Require(text, ControlText(control), "file name after WM_SETTEXT");
 }
 
-void RunRound(Checker& check, const Process& process, HWND mainWindow, const Round& round,
-              const std::wstring& chosenFile) {
+void RunRound(Checker& check, const Process& process, HWND mainWindow, const Round& round, const Names& names) {
   const Checker::Case named(check, round.name);
   const Box placeBefore = WindowBox(mainWindow);
   const LONG_PTR styleBefore = Style(mainWindow);
@@ -87,7 +95,9 @@ void RunRound(Checker& check, const Process& process, HWND mainWindow, const Rou
   check.Equal(false, WaitForValue(false, stateTimeout, [&] { return IsWindowEnabled(mainWindow) != FALSE; }),
               "main window is enabled while the dialog is open");
   const HWND fileName = RequireControl(check, dialog, fileNameEditId);
-  const std::wstring expectedName = round.nameShown == NameShown::chosenFile ? chosenFile : std::wstring();
+  const std::wstring expectedName = round.nameShown == NameShown::chosenFile    ? names.chosenFile
+                                    : round.nameShown == NameShown::missingName ? names.missingName
+                                                                                : std::wstring();
   check.Equal(expectedName, WaitForValue(expectedName, stateTimeout, [&] { return ControlText(fileName); }),
               "file name the dialog offers");
   SaveSettledScreenshot(process, round.screenshot);
@@ -105,7 +115,8 @@ void RunRound(Checker& check, const Process& process, HWND mainWindow, const Rou
     PressKeysIn(dialog, L"Escape");
     break;
   case Ending::confirmFile:
-    SetText(check, fileName, chosenFile);
+  case Ending::confirmMissingName:
+    SetText(check, fileName, round.ending == Ending::confirmFile ? names.chosenFile : names.missingName);
     RequirePosted(check, RequireControl(check, dialog, openButtonId), BM_CLICK, 0, 0, "click on Open");
     break;
   }
@@ -125,13 +136,14 @@ void FileDialogScenario(Checker& check, const std::wstring& program) {
   // Outlives the process, which may hold the folder as its current directory after the dialog.
   TemporaryFolder folder(L"pellacord-filedialog");
   const std::wstring chosenFile = folder.AddFile(L"chosen.txt");
+  const Names names{chosenFile, chosenFile.substr(0, chosenFile.rfind(L'\\') + 1) + L"not-there.txt"};
   {
     const Process process = Process::Launch(program, {SW_SHOWNORMAL});
     const HWND mainWindow = RequireMainWindow(check, process);
     check.Require(mainWindow, WaitForValue(mainWindow, stateTimeout, [&] { return ActiveOfThread(mainWindow); }),
                   "active window after start-up");
     check.Equal(true, process.WaitUntilIdle(stateTimeout), "program becomes idle after start-up");
-    for (const Round& round : rounds) RunRound(check, process, mainWindow, round, chosenFile);
+    for (const Round& round : rounds) RunRound(check, process, mainWindow, round, names);
     CheckClosesCleanly(check, process, mainWindow, exitTimeout);
   }
   check.Equal(true, folder.Remove(), "temporary folder removed");

@@ -5,7 +5,9 @@
 #include <vector>
 
 #include "MainWindow.h"
+#include "ModalWindows.h"
 #include "support/MessageBoxQuery.h"
+#include "support/Text.h"
 #include "support/Wait.h"
 #include "support/WindowQuery.h"
 
@@ -51,6 +53,24 @@ HWND CheckErrorBoxControls(Checker& check, HWND box) {
   check.Equal(std::wstring(L"OK"), Text(ok), "caption of the button");
   check.Require(IDOK, GetDlgCtrlID(ok), "identifier of the button");
   return ok;
+}
+
+std::wstring ClickForReport(Checker& check, HWND window, std::wstring_view caption) {
+  const std::wstring prefix = std::wstring(caption) + L" ";
+  HWND button = nullptr;
+  for (HWND child : ChildrenInZOrder(window)) {
+    // Its caption is its last report once it has been clicked.
+    if (const std::wstring text = Text(child); text == caption || text.starts_with(prefix)) button = child;
+  }
+  check.Require(true, button != nullptr, "a button " + ToUtf8(caption));
+  SetWindowTextW(button, std::wstring(caption).c_str());
+  RequirePosted(check, button, BM_CLICK, 0, 0, "click on " + ToUtf8(caption));
+  std::wstring report;
+  WaitFor(stateTimeout, [&] {
+    report = Text(button);
+    return report.starts_with(prefix);
+  });
+  return report;
 }
 
 } // namespace e2e

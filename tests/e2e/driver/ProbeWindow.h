@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <string>
 #include <string_view>
 
 #include "support/Check.h"
@@ -25,5 +26,9 @@ HWND RequireDialog(Checker& check, const Process& process, std::string_view what
 // The error icon and exactly one button, "OK" with IDOK; returns that button, or ends the scenario when the
 // box cannot be closed by it.
 HWND CheckErrorBoxControls(Checker& check, HWND box);
+
+// Clicks the test program's button with that caption (or its last report) and returns the report it writes into
+// its caption, which begins with `caption` and a space; what the button shows instead when none comes in time.
+std::wstring ClickForReport(Checker& check, HWND window, std::wstring_view caption);
 
 } // namespace e2e

@@ -23,6 +23,8 @@ void FullscreenScenario(Checker& check, const std::wstring& program);
 void FullscreenMaximizedScenario(Checker& check, const std::wstring& program);
 // The greeting box opened by a click and closed by messages, also with the main window moved.
 void GreetingScenario(Checker& check, const std::wstring& program);
+// The test program's record of the keyboard cues its window was asked to show, before and after Tab.
+void FocusCuesScenario(Checker& check, const std::wstring& program);
 // The greeting box opened and closed by real key presses.
 void GreetingKeysScenario(Checker& check, const std::wstring& program);
 // The framework's message form, forced in its test program: contents, place, keys, clipboard.
@@ -39,6 +41,11 @@ void ErrorReportScenario(Checker& check, const std::wstring& program);
 void StartupFailureScenario(Checker& check, const std::wstring& program);
 // The test program: the window and its buttons after a DPI change.
 void DpiChangeScenario(Checker& check, const std::wstring& program);
+// With another program's window behind the program, the main window is the foreground and active window again
+// after the file dialog (cancelled and confirmed) and the greeting box.
+void ForegroundScenario(Checker& check, const std::wstring& program);
+// The same after the test program's error box.
+void ForegroundErrorScenario(Checker& check, const std::wstring& program);
 // The shipped 32-bit image under emulation: start, the three commands once each, and close.
 void Smoke32Scenario(Checker& check, const std::wstring& program);
 

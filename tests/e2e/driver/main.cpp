@@ -35,6 +35,9 @@ constexpr Scenario scenarios[] = {
     {L"errors", e2e::ErrorReportScenario},
     {L"startup", e2e::StartupFailureScenario},
     {L"dpichange", e2e::DpiChangeScenario},
+    {L"foreground", e2e::ForegroundScenario},
+    {L"foregrounderror", e2e::ForegroundErrorScenario},
+    {L"cues", e2e::FocusCuesScenario},
     {L"smoke32", e2e::Smoke32Scenario},
 };
 

@@ -1,0 +1,134 @@
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "MainWindow.h"
+#include "ModalWindows.h"
+#include "ProbeWindow.h"
+#include "Scenarios.h"
+#include "support/Closing.h"
+#include "support/MessageBoxQuery.h"
+#include "support/TemporaryFolder.h"
+#include "support/Text.h"
+#include "support/Wait.h"
+#include "support/WindowCensus.h"
+#include "support/WindowQuery.h"
+
+namespace e2e {
+
+namespace {
+
+// Wine's file-open dialog names its file-name edit so; Open and Cancel are IDOK and IDCANCEL.
+constexpr int fileNameEditId = 1152;
+
+enum class Closing { okButton, cancelButton, confirmName };
+
+// A box that a button of the subject opens, and how the box is closed.
+struct BoxCase {
+  const char* name;
+  std::wstring_view button;
+  Closing closing;
+};
+
+// What a scenario drives: the window class and the boxes its buttons open.
+struct Subject {
+  std::wstring_view windowClass;
+  std::vector<BoxCase> cases;
+};
+
+const Subject programSubject{mainWindowClass,
+                             {{"file dialog cancelled", L"File-Dlg", Closing::cancelButton},
+                              {"file dialog confirmed", L"File-Dlg", Closing::confirmName},
+                              {"greeting box", L"Hallo?", Closing::okButton}}};
+// The test program's Raise button fails its command; the error box reports it.
+const Subject probeSubject{probeWindowClass, {{"error box", L"Raise", Closing::okButton}}};
+
+HWND RequireWindowOf(Checker& check, const Process& process, std::wstring_view windowClass) {
+  const HWND window = WaitForVisibleWindow(process.Id(), std::wstring(windowClass), firstWindowTimeout);
+  check.Require(true, window != nullptr, "a visible window of class " + Describe(windowClass));
+  return window;
+}
+
+// The box's visible button with that caption.
+HWND FindButton(HWND box, std::wstring_view caption) {
+  for (HWND button : VisibleButtons(box)) {
+    if (Text(button) == caption) return button;
+  }
+  return nullptr;
+}
+
+void Close(Checker& check, HWND box, Closing closing, const std::wstring& name) {
+  switch (closing) {
+  case Closing::okButton: {
+    const HWND ok = FindButton(box, L"OK");
+    check.Require(true, ok != nullptr, "an OK button in the box");
+    RequirePosted(check, ok, BM_CLICK, 0, 0, "click on OK");
+    break;
+  }
+  case Closing::cancelButton:
+    RequirePosted(check, GetDlgItem(box, IDCANCEL), BM_CLICK, 0, 0, "click on Cancel");
+    break;
+  case Closing::confirmName: {
+    const HWND edit = GetDlgItem(box, fileNameEditId);
+    check.Require(true, edit != nullptr, "the dialog's file-name field");
+    DWORD_PTR result = 0;
+    check.Require(true,
+                  SendMessageTimeoutW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name.c_str()), SMTO_ABORTIFHUNG,
+                                      5000, &result) != 0,
+                  "WM_SETTEXT on the file name");
+    RequirePosted(check, GetDlgItem(box, IDOK), BM_CLICK, 0, 0, "click on Open");
+    break;
+  }
+  }
+}
+
+void RunCase(Checker& check, const Process& process, HWND window, const BoxCase& boxCase, const std::wstring& name) {
+  const Checker::Case named(check, boxCase.name);
+  WindowCensus opened(process.Id(), window);
+  RequirePosted(check, RequireChild(check, window, boxCase.button), BM_CLICK, 0, 0, "click on the button");
+  const HWND box = RequireOpened(check, opened, "the box");
+  Close(check, box, boxCase.closing, name);
+  CheckClosed(check, opened, box, "the box");
+  check.Equal(window, WaitForValue(window, stateTimeout, [] { return GetForegroundWindow(); }),
+              "foreground window after the box");
+  check.Equal(window, WaitForValue(window, stateTimeout, [&] { return ActiveOfThread(window); }),
+              "active window after the box");
+  check.Equal(true, WaitFor(stateTimeout, [&] { return IsWindowEnabled(window) != FALSE; }),
+              "main window is enabled after the box");
+}
+
+void Run(Checker& check, const std::wstring& program, const Subject& subject) {
+  TemporaryFolder folder(L"pellacord-foreground");
+  const std::wstring name = folder.AddFile(L"chosen.txt");
+  {
+    // Another program's window, which would take the activation if the boxes' ending gave it away.
+    const Process other = Process::Launch(program, {SW_SHOWNORMAL});
+    const HWND otherWindow = RequireWindowOf(check, other, subject.windowClass);
+    check.Require(otherWindow, WaitForValue(otherWindow, stateTimeout, [] { return GetForegroundWindow(); }),
+                  "the other program's window is in the foreground");
+
+    const Process process = Process::Launch(program, {SW_SHOWNORMAL});
+    const HWND window = RequireWindowOf(check, process, subject.windowClass);
+    check.Require(window, WaitForValue(window, stateTimeout, [] { return GetForegroundWindow(); }),
+                  "foreground window after start-up, in front of the other program's");
+    check.Equal(true, process.WaitUntilIdle(stateTimeout), "program becomes idle after start-up");
+    for (const BoxCase& boxCase : subject.cases) {
+      try {
+        RunCase(check, process, window, boxCase, name);
+      } catch (const ScenarioAborted&) {
+        // Reported already; the next box starts from the same window.
+      }
+    }
+    CheckClosesCleanly(check, process, window, exitTimeout);
+    CheckClosesCleanly(check, other, otherWindow, exitTimeout);
+  }
+  check.Equal(true, folder.Remove(), "temporary folder removed");
+}
+
+} // namespace
+
+void ForegroundScenario(Checker& check, const std::wstring& programPath) { Run(check, programPath, programSubject); }
+
+void ForegroundErrorScenario(Checker& check, const std::wstring& probePath) { Run(check, probePath, probeSubject); }
+
+} // namespace e2e
