@@ -19,8 +19,8 @@ struct TBorderIcons {
 
 class TForm : public TWinControl, public DefinitionRoot {
 public:
-  // Reads the class's window definition (the RCDATA resource named after the class), creates the window
-  // hidden and scales it to the DPI of its monitor. Raises EResNotFound when the class has no definition.
+  // Only records the class: reading the definition and making the window wait for InitializeComponent (or
+  // CreateWindowScaled), which the form class calls once its own published fields exist.
   TForm(TComponent* owner, const TFormClass& formClass);
   ~TForm() override;
 
@@ -56,7 +56,8 @@ public:
   void SetModalResult(int result) noexcept { modalResult_ = result; }
 
   // Keyboard handling offered before a message is dispatched: Tab and Shift+Tab move the focus, Enter presses
-  // the focused or else the default button, Esc the cancel button. True when taken.
+  // the focused or else the default button, Esc the cancel button; navigation keys show the focus cues and Alt
+  // the mnemonics. True when taken.
   virtual bool DialogKey(const MSG& message);
 
   // Called by a child control that receives the focus.
