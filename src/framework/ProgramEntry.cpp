@@ -37,10 +37,7 @@ std::wstring ModuleFileNameAt(const void* address) {
                           static_cast<LPCWSTR>(address), &module)) {
     module = GetModuleHandleW(nullptr);
   }
-  const std::wstring path = ModuleFileName(module);
-  const std::wstring_view full(path);
-  const std::size_t slash = full.find_last_of(L'\\');
-  return std::wstring(slash == std::wstring_view::npos ? full : full.substr(slash + 1));
+  return std::wstring(FileNameFromPath(ModuleFileName(module)));
 }
 
 using SetDefaultDllDirectoriesFunction = BOOL(WINAPI*)(DWORD);

@@ -32,6 +32,14 @@ public:
   void ReadProperty(const PropertyEntry& property, DefinitionRoot&) override { ThrowUnknownProperty(property); }
 };
 
+template <class Component> TComponent* Create(TComponent* owner) { return new Component(owner); }
+
+const ComponentClass* FindFakeClass(std::wstring_view name) {
+  static constexpr ComponentClass kButton{L"TFakeButton", Create<FakeButton>};
+  static constexpr ComponentClass kLabel{L"TFakeLabel", Create<FakeLabel>};
+  return name == kButton.name ? &kButton : name == kLabel.name ? &kLabel : nullptr;
+}
+
 class FakeForm : public TComponent, public DefinitionRoot {
 public:
   FakeForm() : TComponent(nullptr) {}
@@ -51,22 +59,7 @@ public:
 
   DefinitionReadable& CreateComponent(std::wstring_view className, std::wstring_view name) override {
     created.emplace_back(className);
-    TComponent* component = nullptr;
-    DefinitionReadable* readable = nullptr;
-    if (className == L"TFakeButton") {
-      auto* button = new FakeButton(this);
-      component = button, readable = button;
-    } else if (className == L"TFakeLabel") {
-      auto* label = new FakeLabel(this);
-      component = label, readable = label;
-    } else {
-      throw EReadError(L"Class " + std::wstring(className) + L" not found");
-    }
-    component->SetName(std::wstring(name));
-    for (const PublishedField& field : kClass.fields) {
-      if (field.name == name && !field.assign(*this, component)) throw EReadError(L"Field has another class");
-    }
-    return *readable;
+    return CreatePublishedComponent(FindFakeClass, kClass, *this, className, name);
   }
 
   TNotifyEvent FindMethod(std::wstring_view name) override { return MethodAddress(kClass, *this, name); }
@@ -123,7 +116,7 @@ TEST(DefinitionReader, FaultsInTheDefinitionAreReadErrors) {
       {"F: TFakeForm { B: TFakeButton { Colour = 12 } }", L"Property Colour does not exist"},
       {"F: TFakeForm { Width = 12 }", L"Property Width does not exist"},
       {"F: TFakeForm { B: TNoSuchClass { } }", L"Class TNoSuchClass not found"},
-      {"F: TFakeForm { First: TFakeLabel { } }", L"Field has another class"},
+      {"F: TFakeForm { First: TFakeLabel { } }", L"Field First is not a TFakeLabel"},
       {"F: TOtherForm { }", L"Window definition is for TOtherForm, not TFakeForm"},
       {"F: TFakeForm { B: TFakeButton { C: TFakeButton { } } }", L"Component B cannot hold components"},
   };

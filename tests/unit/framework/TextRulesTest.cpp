@@ -10,6 +10,20 @@ void LowerAscii(std::wstring& text) {
   for (wchar_t& c : text) c = static_cast<wchar_t>(std::towlower(static_cast<wint_t>(c)));
 }
 
+TEST(FileNameFromPath, IsWhatFollowsTheLastBackslash) {
+  const struct {
+    const wchar_t* path;
+    const wchar_t* name;
+  } cases[] = {
+      {L"C:\\Programs\\Pellacord.exe", L"Pellacord.exe"},
+      {L"\\\\server\\share\\dir.with.dots\\probe.exe", L"probe.exe"},
+      {L"Bare.exe", L"Bare.exe"},
+      {L"C:\\folder\\", L""},
+      {L"", L""},
+  };
+  for (const auto& c : cases) EXPECT_EQ(std::wstring(FileNameFromPath(c.path)), c.name) << c.path;
+}
+
 struct TitleCase {
   const wchar_t* path;
   const wchar_t* title;
