@@ -6,6 +6,7 @@
 #include "DefinitionReader.h"
 #include "Exceptions.h"
 #include "Published.h"
+#include "RaisedMessage.h"
 
 namespace {
 
@@ -122,23 +123,14 @@ TEST(DefinitionReader, FaultsInTheDefinitionAreReadErrors) {
   };
   for (const auto& c : cases) {
     FakeForm form;
-    try {
-      Read(c.text, form);
-      ADD_FAILURE() << "accepted: " << c.text;
-    } catch (const EReadError& error) {
-      EXPECT_EQ(error.Message(), c.message) << c.text;
-    }
+    EXPECT_EQ(RaisedMessage<EReadError>([&] { Read(c.text, form); }), c.message) << c.text;
   }
 }
 
 TEST(DefinitionReader, AClassWithoutADefinitionIsAMissingResource) {
   FakeForm form;
-  try {
-    ReadClassDefinition(std::nullopt, form);
-    ADD_FAILURE() << "no definition accepted";
-  } catch (const EResNotFound& error) {
-    EXPECT_EQ(error.Message(), L"Resource TFakeForm not found");
-  }
+  EXPECT_EQ(RaisedMessage<EResNotFound>([&] { ReadClassDefinition(std::nullopt, form); }),
+            L"Resource TFakeForm not found");
   ReadClassDefinition("F: TFakeForm { Caption = \"Found\" }", form);
   EXPECT_EQ(form.caption, L"Found");
   EXPECT_THROW(ReadClassDefinition("F: TFakeForm {", form), EParserError);
