@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ googletest libgtest-dev python3 clang-format # native build and unit tests
-  g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix            # the Windows images
+  g++-mingw-w64-i686-win32 g++-mingw-w64-x86-64-win32            # the Windows images
   wine wine64 fonts-wine xvfb x11-utils xdotool imagemagick       # running them on a virtual display
   binutils icoutils libxml2-utils                                 # independent checks of the shipped image
 )

@@ -3,11 +3,6 @@
 
 #include <string_view>
 
-#include "Classes.h"
-
-struct ComponentClass {
-  std::wstring_view name;
-  TComponent* (*create)(TComponent* owner);
-};
+#include "DefinitionReader.h"
 
 const ComponentClass* FindComponentClass(std::wstring_view name) noexcept;

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "Application.h"
-#include "DialogRules.h"
 #include "Forms.h"
+#include "MessageBoxRules.h"
 #include "MessageForm.h"
 #include "SystemInfo.h"
 #include "SystemLibrary.h"

@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "Application.h"
-#include "DialogRules.h"
+#include "FileDialogRules.h"
 #include "ShellClasses.h"
 #include "SystemInfo.h"
 #include "TaskWindows.h"

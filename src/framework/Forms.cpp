@@ -106,17 +106,9 @@ void TForm::ReadProperty(const PropertyEntry& property, DefinitionRoot& root) {
 }
 
 DefinitionReadable& TForm::CreateComponent(std::wstring_view className, std::wstring_view name) {
-  const ComponentClass* componentClass = FindComponentClass(className);
-  if (!componentClass) throw EReadError(L"Class " + std::wstring(className) + L" not found");
-  TComponent* component = componentClass->create(this);
-  component->SetName(std::wstring(name));
-  if (auto* control = dynamic_cast<TControl*>(component)) control->SetParent(this);
-  for (const PublishedField& field : formClass_.fields) {
-    if (field.name == name && !field.assign(*this, component)) {
-      throw EReadError(L"Field " + std::wstring(name) + L" is not a " + std::wstring(className));
-    }
-  }
-  return *dynamic_cast<DefinitionReadable*>(component);
+  DefinitionReadable& created = CreatePublishedComponent(FindComponentClass, formClass_, *this, className, name);
+  if (auto* control = dynamic_cast<TControl*>(&created)) control->SetParent(this);
+  return created;
 }
 
 TNotifyEvent TForm::FindMethod(std::wstring_view name) { return MethodAddress(formClass_, *this, name); }

@@ -5,9 +5,9 @@
 #include <algorithm>
 #include <memory>
 
-#include "DialogRules.h"
 #include "Exceptions.h"
 #include "Forms.h"
+#include "MessageBoxRules.h"
 #include "StdCtrls.h"
 
 namespace {

@@ -4,10 +4,7 @@
 #include <string>
 #include <vector>
 
-struct DialogButton {
-  int modalResult;
-  std::wstring caption;
-};
+#include "MessageBoxRules.h"
 
 // A dialog-framed form with the caption, the word-wrapped text and the buttons (the first is the default, the
 // last the cancel button), centred on the screen for X and Y of -1; shown modally and freed. Its modal result.

@@ -37,10 +37,7 @@ std::wstring ModuleFileNameAt(const void* address) {
                           static_cast<LPCWSTR>(address), &module)) {
     module = GetModuleHandleW(nullptr);
   }
-  const std::wstring path = ModuleFileName(module);
-  const std::wstring_view full(path);
-  const std::size_t slash = full.find_last_of(L'\\');
-  return std::wstring(slash == std::wstring_view::npos ? full : full.substr(slash + 1));
+  return std::wstring(FileNameFromPath(ModuleFileName(module)));
 }
 
 // Libraries that load later, by the program or by the system on its behalf, come from the system directory

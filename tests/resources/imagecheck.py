@@ -60,11 +60,11 @@ def fmt(value):
 
 def main(name, check):
     """Runs check(image, report) for the image named on the command line."""
-    report = Report(name)
     if len(sys.argv) != 2:
         print(f"usage: {os.path.basename(sys.argv[0])} PATH/TO/Pellacord.exe")
         sys.exit(2)
     image = sys.argv[1]
+    report = Report(f"{name} of {image}")
     try:
         if not os.path.isfile(image):
             raise Failed(f"image not found: {image} (build it first)")

@@ -18,6 +18,20 @@ void ReadDefinition(const ObjectDefinition& definition, DefinitionRoot& root) {
   }
 }
 
+DefinitionReadable& CreatePublishedComponent(ComponentClassLookup lookup, const TFormClass& formClass, TComponent& form,
+                                             std::wstring_view className, std::wstring_view name) {
+  const ComponentClass* componentClass = lookup(className);
+  if (!componentClass) throw EReadError(L"Class " + std::wstring(className) + L" not found");
+  TComponent* component = componentClass->create(&form);
+  component->SetName(std::wstring(name));
+  for (const PublishedField& field : formClass.fields) {
+    if (field.name == name && !field.assign(form, component)) {
+      throw EReadError(L"Field " + std::wstring(name) + L" is not a " + std::wstring(className));
+    }
+  }
+  return dynamic_cast<DefinitionReadable&>(*component);
+}
+
 void ReadClassDefinition(const std::optional<std::string_view>& text, DefinitionRoot& root) {
   if (!text) throw EResNotFound(std::wstring(root.DefinitionClassName()));
   ReadDefinition(ParseWindowDefinition(*text), root);

@@ -1,6 +1,6 @@
 #pragma once
-// Rules of the standard dialogs that need no Windows: which route a message box takes, where a box is centred,
-// and which Windows a dialog needs.
+// The message box's parts that need no Windows: the buttons both of its routes are given, which route it takes,
+// where a box is centred and what Ctrl+C copies from it.
 
 #include <cstdint>
 #include <string>
@@ -8,6 +8,11 @@
 #include <vector>
 
 #include "Types.h"
+
+struct DialogButton {
+  int modalResult;
+  std::wstring caption;
+};
 
 // What decides between the system's task dialog and the framework's own message form.
 struct MessageBoxRouteInputs {
@@ -35,6 +40,3 @@ TPoint MessageBoxPosition(const TRect& workArea, std::int32_t boxWidth, std::int
 // What Ctrl+C copies from a message box: caption, text and button captions between rules of dashes.
 std::wstring MessageBoxClipboardText(std::wstring_view caption, std::wstring_view message,
                                      const std::vector<std::wstring>& buttonCaptions);
-
-// Raises EPlatformVersionException "<className> requires Windows Vista or later" below Windows 6.
-void CheckWindowsVistaOrLater(std::uint32_t windowsMajor, std::wstring_view className);

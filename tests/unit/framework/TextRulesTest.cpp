@@ -10,13 +10,25 @@ void LowerAscii(std::wstring& text) {
   for (wchar_t& c : text) c = static_cast<wchar_t>(std::towlower(static_cast<wint_t>(c)));
 }
 
-struct TitleCase {
-  const wchar_t* path;
-  const wchar_t* title;
+// A text rule's input and what it gives.
+struct TextCase {
+  const wchar_t* input;
+  const wchar_t* expected;
 };
 
+TEST(FileNameFromPath, IsWhatFollowsTheLastBackslash) {
+  const TextCase cases[] = {
+      {L"C:\\Programs\\Pellacord.exe", L"Pellacord.exe"},
+      {L"\\\\server\\share\\dir.with.dots\\probe.exe", L"probe.exe"},
+      {L"Bare.exe", L"Bare.exe"},
+      {L"C:\\folder\\", L""},
+      {L"", L""},
+  };
+  for (const auto& c : cases) EXPECT_EQ(std::wstring(FileNameFromPath(c.input)), c.expected) << c.input;
+}
+
 TEST(DefaultTitle, IsFileNameCutAtFirstDotWithTheRestLowered) {
-  const TitleCase cases[] = {
+  const TextCase cases[] = {
       {L"C:\\Programs\\ABC.EXE", L"Abc"},
       {L"C:\\abc.exe", L"abc"},
       {L"D:\\x\\a.b.c.exe", L"a"},
@@ -27,7 +39,7 @@ TEST(DefaultTitle, IsFileNameCutAtFirstDotWithTheRestLowered) {
       {L"C:\\.hidden", L""},
       {L"", L""},
   };
-  for (const auto& c : cases) EXPECT_EQ(DefaultTitleFromPath(c.path, LowerAscii), c.title) << c.path;
+  for (const auto& c : cases) EXPECT_EQ(DefaultTitleFromPath(c.input, LowerAscii), c.expected) << c.input;
 }
 
 TEST(DefaultTitle, LeavesTheFirstCharacterAsItIs) {
@@ -36,10 +48,7 @@ TEST(DefaultTitle, LeavesTheFirstCharacterAsItIs) {
 }
 
 TEST(ErrorText, GetsAPeriodOnlyAfterCharactersAboveIt) {
-  const struct {
-    const wchar_t* message;
-    const wchar_t* shown;
-  } cases[] = {
+  const TextCase cases[] = {
       {L"Integer overflow", L"Integer overflow."},
       {L"Done.", L"Done."},
       {L"Stop!", L"Stop!"},
@@ -54,7 +63,7 @@ TEST(ErrorText, GetsAPeriodOnlyAfterCharactersAboveIt) {
       {L"slash/", L"slash/."},
       {L"", L""},
   };
-  for (const auto& c : cases) EXPECT_EQ(WithClosingPeriod(c.message), c.shown) << c.message;
+  for (const auto& c : cases) EXPECT_EQ(WithClosingPeriod(c.input), c.expected) << c.input;
 }
 
 TEST(StartupErrorText, FollowsTheLastResortFormat) {

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "Classes.h"
+#include "Published.h"
 #include "WindowDefinition.h"
 
 class DefinitionRoot;
@@ -35,6 +36,22 @@ protected:
 };
 
 void ReadDefinition(const ObjectDefinition& definition, DefinitionRoot& root);
+
+// A class that a window definition may name, and how a component of it is made.
+struct ComponentClass {
+  std::wstring_view name;
+  TComponent* (*create)(TComponent* owner);
+};
+
+// The class of that name, or null when there is none.
+using ComponentClassLookup = const ComponentClass* (*)(std::wstring_view name);
+
+// What a form's CreateComponent does with its own classes and fields: creates a component of the class named,
+// owned by `form` and named `name`, and stores it in the published field of that name if `formClass` has one.
+// Raises EReadError "Class <className> not found" for a class the lookup does not know, and "Field <name> is not
+// a <className>" for a field of another class.
+DefinitionReadable& CreatePublishedComponent(ComponentClassLookup lookup, const TFormClass& formClass, TComponent& form,
+                                             std::wstring_view className, std::wstring_view name);
 
 // Reads the definition text found for the root's class; no text is an EResNotFound naming the class.
 void ReadClassDefinition(const std::optional<std::string_view>& text, DefinitionRoot& root);

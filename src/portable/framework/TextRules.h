@@ -6,6 +6,9 @@
 #include <string>
 #include <string_view>
 
+// The part of a module path after its last "\\": the file name that the title and the start-up report use.
+std::wstring_view FileNameFromPath(std::wstring_view path) noexcept;
+
 // The executable's file name without directory, cut at its first ".", every character after the first
 // lowered by `lower` (the system's own case mapping on Windows).
 std::wstring DefaultTitleFromPath(std::wstring_view modulePath, void (*lower)(std::wstring&));

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "DialogRules.h"
-#include "Exceptions.h"
+#include "MessageBoxRules.h"
 
 namespace {
 
@@ -55,17 +54,6 @@ TEST(MessageBoxClipboardText, HoldsCaptionTextAndButtonsBetweenRules) {
   EXPECT_EQ(MessageBoxClipboardText(L"T", L"Two\r\nlines", {L"&Yes", L"&No"}),
             L"---------------------------\r\nT\r\n---------------------------\r\nTwo\r\nlines\r\n"
             L"---------------------------\r\nYes   No   \r\n---------------------------\r\n");
-}
-
-TEST(PlatformVersion, DialogsNeedWindowsVista) {
-  try {
-    CheckWindowsVistaOrLater(5, L"TFileOpenDialog");
-    ADD_FAILURE() << "Windows 5 accepted";
-  } catch (const EPlatformVersionException& error) {
-    EXPECT_EQ(error.Message(), L"TFileOpenDialog requires Windows Vista or later");
-  }
-  EXPECT_NO_THROW(CheckWindowsVistaOrLater(6, L"TFileOpenDialog"));
-  EXPECT_NO_THROW(CheckWindowsVistaOrLater(10, L"TFileOpenDialog"));
 }
 
 } // namespace

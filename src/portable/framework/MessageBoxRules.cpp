@@ -1,8 +1,4 @@
-#include "DialogRules.h"
-
-#include <string>
-
-#include "Exceptions.h"
+#include "MessageBoxRules.h"
 
 bool UseTaskDialogRoute(const MessageBoxRouteInputs& inputs) noexcept {
   const bool commonControls6 = inputs.commonControlsMajor >= 6;
@@ -33,8 +29,4 @@ std::wstring MessageBoxClipboardText(std::wstring_view caption, std::wstring_vie
   }
   text.append(L"\r\n").append(kRule);
   return text;
-}
-
-void CheckWindowsVistaOrLater(std::uint32_t windowsMajor, std::wstring_view className) {
-  if (windowsMajor < 6) throw EPlatformVersionException(std::wstring(className) + L" requires Windows Vista or later");
 }

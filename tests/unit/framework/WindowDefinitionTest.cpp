@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "Exceptions.h"
+#include "RaisedMessage.h"
 #include "WindowDefinition.h"
 
 namespace {
@@ -81,12 +82,9 @@ TEST(WindowDefinition, MalformedTextIsAnErrorNamingItsLine) {
       {"Form1: TForm1 {\n  @ = 1\n}", L"line 2: expected a property or component name"},
   };
   for (const auto& c : cases) {
-    try {
-      ParseWindowDefinition(c.text);
-      ADD_FAILURE() << "accepted: " << c.text;
-    } catch (const EParserError& error) {
-      EXPECT_EQ(error.Message(), std::wstring(L"Window definition, ") + c.message) << c.text;
-    }
+    EXPECT_EQ(RaisedMessage<EParserError>([&] { ParseWindowDefinition(c.text); }),
+              std::wstring(L"Window definition, ") + c.message)
+        << c.text;
   }
 }
 
