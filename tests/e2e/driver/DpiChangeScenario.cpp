@@ -33,19 +33,12 @@ constexpr DpiCase cases[] = {
      {{{L"Raise", {36, 36, 180, 38}}, {L"Greet", {36, 96, 180, 38}}}}},
 };
 
-Box WindowBox(HWND window) {
-  RECT rect{};
-  GetWindowRect(window, &rect);
-  return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
-}
-
 void RunCase(Checker& check, const std::wstring& program, const DpiCase& dpiCase) {
-  const Checker::Case named(check, dpiCase.name);
   const Process process = Process::Launch(program, {SW_SHOWNORMAL, std::wstring(dpiCase.arguments)});
   const HWND mainWindow = RequireProbeWindow(check, process);
   check.Equal(true, process.WaitUntilIdle(stateTimeout), "program becomes idle after start-up");
   if (dpiCase.window) {
-    check.Equal(*dpiCase.window, WaitForValue(*dpiCase.window, stateTimeout, [&] { return WindowBox(mainWindow); }),
+    check.Equal(*dpiCase.window, WaitForValue(*dpiCase.window, stateTimeout, [&] { return OuterBox(mainWindow); }),
                 "window rectangle on screen");
   }
   for (const ButtonLayout& button : dpiCase.buttons) {
@@ -58,12 +51,9 @@ void RunCase(Checker& check, const std::wstring& program, const DpiCase& dpiCase
 } // namespace
 
 void DpiChangeScenario(Checker& check, const std::wstring& program) {
+  // Each case starts a process of its own.
   for (const DpiCase& dpiCase : cases) {
-    try {
-      RunCase(check, program, dpiCase);
-    } catch (const ScenarioAborted&) {
-      // Reported already; the other case starts a process of its own.
-    }
+    check.RunCase(dpiCase.name, [&] { RunCase(check, program, dpiCase); });
   }
 }
 

@@ -1,5 +1,6 @@
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "MainWindow.h"
 #include "ModalWindows.h"
@@ -46,13 +47,6 @@ constexpr Round rounds[] = {
 // Buttons of the main window that must not answer a user's click while the dialog is open.
 constexpr std::wstring_view otherButtons[] = {L"Hallo?", L"Fullscreen"};
 
-HWND ApplicationWindow(DWORD processId) {
-  for (HWND window : TopLevelWindows(processId)) {
-    if (ClassName(window) == applicationWindowClass) return window;
-  }
-  return nullptr;
-}
-
 HWND RequireControl(Checker& check, HWND dialog, int id) {
   const HWND control = GetDlgItem(dialog, id);
   check.Require(true, control != nullptr, "a control with identifier " + std::to_string(id) + " in the dialog");
@@ -72,7 +66,7 @@ void SetText(Checker& check, HWND control, const std::wstring& text) {
 void RunRound(Checker& check, const Process& process, HWND mainWindow, const Round& round,
               const std::wstring& chosenFile) {
   const Checker::Case named(check, round.name);
-  const Box placeBefore = WindowBox(mainWindow);
+  const Box placeBefore = OuterBox(mainWindow);
   const LONG_PTR styleBefore = Style(mainWindow);
   WindowCensus opened(process.Id(), mainWindow);
   RequirePosted(check, RequireChild(check, mainWindow, L"File-Dlg"), BM_CLICK, 0, 0, "click on File-Dlg");
@@ -115,7 +109,7 @@ void RunRound(Checker& check, const Process& process, HWND mainWindow, const Rou
   check.Equal<std::size_t>(0, opened.Sample().size(), "windows open over the main window after the dialog closed");
   check.Equal<std::size_t>(1, opened.MostAtOnce(), "windows open over the main window at once");
   check.Equal<std::size_t>(1, opened.Distinct(), "windows opened over the main window in all");
-  check.Equal(placeBefore, WindowBox(mainWindow), "main window's place");
+  check.Equal(placeBefore, OuterBox(mainWindow), "main window's place");
   check.Equal(styleBefore, Style(mainWindow), "main window's style");
 }
 
@@ -125,7 +119,8 @@ void FileDialogScenario(Checker& check, const std::wstring& program) {
   // Outlives the process, which may hold the folder as its current directory after the dialog.
   TemporaryFolder folder(L"pellacord-filedialog");
   const std::wstring chosenFile = folder.AddFile(L"chosen.txt");
-  {
+  // The rounds run in one process and build on each other: the first that cannot go on ends them.
+  check.RunCase("one process", [&] {
     const Process process = Process::Launch(program, {SW_SHOWNORMAL});
     const HWND mainWindow = RequireMainWindow(check, process);
     check.Require(mainWindow, WaitForValue(mainWindow, stateTimeout, [&] { return ActiveOfThread(mainWindow); }),
@@ -133,8 +128,27 @@ void FileDialogScenario(Checker& check, const std::wstring& program) {
     check.Equal(true, process.WaitUntilIdle(stateTimeout), "program becomes idle after start-up");
     for (const Round& round : rounds) RunRound(check, process, mainWindow, round, chosenFile);
     CheckClosesCleanly(check, process, mainWindow, exitTimeout);
-  }
+  });
   check.Equal(true, folder.Remove(), "temporary folder removed");
+}
+
+void FileDialogTwoMonitorsScenario(Checker& check, const std::wstring& program) {
+  const std::vector<MonitorAreas> monitors = RequireTwoMonitors(check);
+  // Wholly on the second monitor.
+  constexpr Box place{-700, 200, 500, 400};
+  check.RunCase("main window on the second monitor", [&] {
+    const Process process = Process::Launch(program, {SW_SHOWNORMAL});
+    const HWND mainWindow = RequireMainWindow(check, process);
+    check.Equal(true, process.WaitUntilIdle(stateTimeout), "program becomes idle after start-up");
+    RequireMovedTo(check, mainWindow, place);
+    check.Require(monitors[1].monitor, MonitorOf(mainWindow).monitor, "monitor of the main window");
+    for (const Round& round :
+         {Round{"Cancel button", NameShown::empty, Ending::cancelButton, L"file-dialog-second-monitor"},
+          Round{"IDCANCEL", NameShown::empty, Ending::cancelCommand, nullptr}}) {
+      RunRound(check, process, mainWindow, round, L"");
+    }
+    CheckClosesCleanly(check, process, mainWindow, exitTimeout);
+  });
 }
 
 } // namespace e2e

@@ -16,9 +16,6 @@
 
 namespace e2e {
 
-// The window's outer rectangle on the screen.
-Box WindowBox(HWND window);
-
 // Where a window of that size is centred in the area, by integer division that truncates toward zero.
 Box CentredIn(const RECT& area, const Box& window);
 

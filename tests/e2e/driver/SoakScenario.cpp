@@ -7,12 +7,13 @@
 #include <vector>
 
 #include "Commands.h"
+#include "MainWindow.h"
 #include "ProcessUsage.h"
 #include "Scenarios.h"
 #include "support/Text.h"
 #include "support/Wait.h"
 
-namespace robust {
+namespace e2e {
 
 namespace {
 
@@ -72,10 +73,9 @@ std::uint64_t GrowthBesidesLargestSteps(const std::vector<std::uint64_t>& sample
   return growth;
 }
 
-void CheckGrowth(e2e::Checker& check, const e2e::Process& process, const Usage& warm,
-                 std::vector<std::uint64_t> privateSamples) {
+void CheckGrowth(Checker& check, const Process& process, const Usage& warm, std::vector<std::uint64_t> privateSamples) {
   Usage end;
-  e2e::WaitFor(stateTimeout, [&] {
+  WaitFor(stateTimeout, [&] {
     end = ReadUsage(process.Handle(), process.Id());
     return end.windows <= warm.windows + windowsAllowance;
   });
@@ -108,8 +108,8 @@ void CheckGrowth(e2e::Checker& check, const e2e::Process& process, const Usage& 
 
 } // namespace
 
-void SoakScenario(e2e::Checker& check, const std::wstring& program, const std::wstring&) {
-  const e2e::Process process = e2e::Process::Launch(program);
+void SoakScenario(Checker& check, const std::wstring& program) {
+  const Process process = Process::Launch(program);
   const HWND window = RequireWindow(check, process, L"TForm1");
   check.Require(true, process.WaitUntilIdle(stateTimeout), "program idle after start-up");
   const FrameState first = ReadFrame(window);
@@ -127,14 +127,14 @@ void SoakScenario(e2e::Checker& check, const std::wstring& program, const std::w
   std::vector<std::uint64_t> privateSamples;
   const auto started = Clock::now();
   for (int cycle = 1; cycle <= cycles; ++cycle) {
-    const e2e::Checker::Case named(check, "cycle " + std::to_string(cycle));
+    const Checker::Case named(check, "cycle " + std::to_string(cycle));
     for (int i = 0; i < fullscreenPerCycle; ++i) {
       fullscreenTiming.Run([&] { FullscreenRoundTrip(check, window, fullscreen, first); });
     }
     for (int i = 0; i < greetingsPerCycle; ++i) {
       greetingTiming.Run([&] {
         const std::wstring boxClass = GreetingRoundTrip(check, process, window, greeting);
-        if (greetingTiming.count == 0) std::printf("greeting box: class %s\n", e2e::ToUtf8(boxClass).c_str());
+        if (greetingTiming.count == 0) std::printf("greeting box: class %s\n", ToUtf8(boxClass).c_str());
       });
     }
     for (int i = 0; i < fileDialogsPerCycle; ++i) {
@@ -160,7 +160,7 @@ void SoakScenario(e2e::Checker& check, const std::wstring& program, const std::w
   check.Equal(false, IsZoomed(window) != FALSE, "main window zoomed after the run");
   process.WaitUntilIdle(stateTimeout);
   CheckGrowth(check, process, warm, std::move(privateSamples));
-  e2e::CheckClosesCleanly(check, process, window, exitTimeout);
+  CheckClosesCleanly(check, process, window, exitTimeout);
 }
 
-} // namespace robust
+} // namespace e2e
