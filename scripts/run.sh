@@ -91,7 +91,7 @@ announce "$program"
 pid=$!
 # A 32-bit start under emulation takes seconds, more on a loaded machine.
 deadline=$((SECONDS + 180))
-until xdotool search --onlyvisible --name '^Pellacord$' >/dev/null 2>&1; do
+until window=$(xdotool search --onlyvisible --name '^Pellacord$' 2>/dev/null); do
   ((SECONDS < deadline)) || { echo "run: no window within 180 s; see $state/program.log" >&2; exit 1; }
   sleep 0.1
 done
@@ -107,8 +107,9 @@ for _ in $(seq 100); do
 done
 echo "run: screenshot saved to build/screenshot.png"
 
-# Closing the window as a user would: WM_CLOSE to its top-level windows.
-"$wine64" taskkill /im Pellacord.exe </dev/null >/dev/null 2>&1
+# Closing the window as a user would: Alt+F4 in it. (Wine's taskkill cannot name a 32-bit process run under
+# emulation: it reads the image name from the process's memory, which another process cannot read there.)
+xdotool windowfocus --sync "$window" key alt+F4
 status=0
 wait "$pid" || status=$?
 echo "run: Pellacord ($( [[ $image == 32 ]] && echo "the shipped 32-bit image" || echo "the 64-bit build")) exited with code $status"
