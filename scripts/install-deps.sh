@@ -6,6 +6,7 @@ packages=(
   cmake ninja-build g++ googletest libgtest-dev python3 clang-format # native build and unit tests
   g++-mingw-w64-i686-win32 g++-mingw-w64-x86-64-win32            # the Windows images
   wine wine64 fonts-wine xvfb x11-utils xdotool imagemagick       # running them on a virtual display
+  xserver-xephyr                                                  # a display with two monitors
   binutils icoutils libxml2-utils                                 # independent checks of the shipped image
 )
 
@@ -23,7 +24,7 @@ if ((${#missing[@]} > 0)); then
 fi
 
 # The shipped 32-bit image runs here only through emulation. Set up before anything uses Wine, since it may
-# upgrade libraries that Wine loads; where it cannot be done, the 32-bit test says so and is skipped.
+# upgrade libraries that Wine loads; where it cannot be done, the 32-bit runs say so and are skipped.
 if ! "${sudo[@]}" "$(dirname "$0")/../tests/harness/enable-i386-emulation.sh"; then
-  echo "install-deps: the 32-bit image cannot be run on this machine; its test will be skipped" >&2
+  echo "install-deps: the 32-bit image cannot be run on this machine; its tests will be skipped" >&2
 fi

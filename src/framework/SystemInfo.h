@@ -11,6 +11,6 @@ struct FileVersion {
   std::uint32_t minor = 0;
 };
 
-// The file version of the common-controls library this process has loaded (the side-by-side version 6 one
-// when the image's manifest asks for it); zeros when it cannot be read.
+// The file version of the common-controls library that the image's manifest selects (the side-by-side version 6
+// one when it asks for it), which this loads and keeps loaded; zeros when it cannot be read.
 FileVersion CommonControlsVersion() noexcept;

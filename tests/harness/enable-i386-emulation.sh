@@ -87,6 +87,11 @@ if ! dpkg --print-foreign-architectures | grep -qx i386; then
   dpkg --add-architecture i386 || fail "dpkg --add-architecture i386 failed"
 fi
 install_packages
+# A kernel that runs 32-bit code needs no emulation: the 32-bit loader starts by itself.
+if [[ ! -e $binfmt/qemu-i386 ]] && timeout 60 "$loader32" --version >/dev/null 2>&1; then
+  echo "enable-i386-emulation: 32-bit Wine starts natively; no emulation needed"
+  exit 0
+fi
 [[ -x $qemu ]] || fail "no $qemu"
 enable_binfmt
 check_loaders

@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
-# wine32-prefix.sh <state-dir>: readies the session that wine-session.sh started for 32-bit programs. The
-# kernel here runs no 32-bit code, so Wine's 32-bit loader runs under qemu-i386; enable-i386-emulation.sh sets
-# that up where it can. The 64-bit prefix then gets its 32-bit half once (minutes), and every run proves with
-# one 32-bit start that the route works.
+# wine32-prefix.sh <state-dir>: readies the prefix in WINEPREFIX, which wine-session.sh is preparing, for 32-bit
+# programs. The kernel here runs no 32-bit code, so Wine's 32-bit loader runs under qemu-i386;
+# enable-i386-emulation.sh sets that up where it can. The 64-bit prefix then gets its 32-bit half once (about a
+# minute), and every run proves with one 32-bit start that the route works.
 #
-# Writes <state-dir>/wine32.status, which wine32-run.sh reads: "ready", or "unavailable: <reason>".
+# Writes <state-dir>/wine32.status, which wine-run.sh reads: "ready", or "unavailable: <reason>".
 # Exits 0 when ready; 77 when the route cannot be set up here, which the tests that need it report as a
 # skip; 1 on any other failure, and also when the route cannot be set up while CI=true, where it must run.
 set -euo pipefail
@@ -75,9 +75,7 @@ check_32bit_start() {
 
 mkdir -p "$state"
 rm -f "$status_file"
-[[ -f $state/session.env ]] || fail "no session in $state; run: wine-session.sh start $state"
-# shellcheck source=/dev/null
-source "$state/session.env"
+[[ -n ${WINEPREFIX:-} && -d $WINEPREFIX/drive_c ]] || fail "no prepared prefix in WINEPREFIX"
 
 enable_emulation
 # Kept in the prefix, so that a prefix prepared once is reused by every later run of the same build tree.
@@ -88,5 +86,6 @@ else
   prepare_prefix
 fi
 check_32bit_start
-: >"$marker"
+# Made once: wine-session.sh makes its copies of the prefix again when this changes.
+[[ -f $marker ]] || : >"$marker"
 echo ready >"$status_file"

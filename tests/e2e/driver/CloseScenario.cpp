@@ -25,11 +25,12 @@ constexpr CloseCase cases[] = {
 
 void CloseScenario(Checker& check, const std::wstring& program) {
   for (const CloseCase& closeCase : cases) {
-    const Checker::Case named(check, closeCase.name);
-    const Process process = Process::Launch(program, {closeCase.showCommand});
-    const HWND mainWindow = RequireMainWindow(check, process);
-    check.Equal(true, process.WaitUntilIdle(stateTimeout), "program becomes idle after start-up");
-    CheckClosesCleanly(check, process, mainWindow, exitTimeout);
+    check.RunCase(closeCase.name, [&] {
+      const Process process = Process::Launch(program, {closeCase.showCommand});
+      const HWND mainWindow = RequireMainWindow(check, process);
+      check.Equal(true, process.WaitUntilIdle(stateTimeout), "program becomes idle after start-up");
+      CheckClosesCleanly(check, process, mainWindow, exitTimeout);
+    });
   }
 }
 

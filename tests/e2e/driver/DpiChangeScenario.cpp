@@ -63,13 +63,12 @@ constexpr ScaledSizeCase scaledSizeCases[] = {
 };
 
 void RunCase(Checker& check, const std::wstring& program, const DpiCase& dpiCase) {
-  const Checker::Case named(check, dpiCase.name);
   const ScopedLogPixels dpi(dpiCase.startDpi);
   const Process process = Process::Launch(program, {SW_SHOWNORMAL, std::wstring(dpiCase.arguments)});
   const HWND mainWindow = RequireProbeWindow(check, process);
   check.Equal(true, process.WaitUntilIdle(stateTimeout), "program becomes idle after start-up");
   if (dpiCase.window) {
-    check.Equal(*dpiCase.window, WaitForValue(*dpiCase.window, stateTimeout, [&] { return WindowBox(mainWindow); }),
+    check.Equal(*dpiCase.window, WaitForValue(*dpiCase.window, stateTimeout, [&] { return OuterBox(mainWindow); }),
                 "window rectangle on screen");
   }
   for (const ButtonLayout& button : dpiCase.buttons) {
@@ -88,7 +87,6 @@ Size OuterSize(HWND window, Size client, DWORD dpi) {
 }
 
 void RunScaledSizeCase(Checker& check, const std::wstring& program, const ScaledSizeCase& sizeCase) {
-  const Checker::Case named(check, std::string("scaled size ") + sizeCase.name);
   const ScopedLogPixels dpi(sizeCase.fromDpi);
   const Process process = Process::Launch(program, {SW_SHOWNORMAL, L"--scaled-dpi=" + std::to_wstring(sizeCase.toDpi)});
   const HWND mainWindow = RequireProbeWindow(check, process);
@@ -107,18 +105,12 @@ void RunScaledSizeCase(Checker& check, const std::wstring& program, const Scaled
 } // namespace
 
 void DpiChangeScenario(Checker& check, const std::wstring& program) {
+  // Each case starts a process of its own.
   for (const DpiCase& dpiCase : cases) {
-    try {
-      RunCase(check, program, dpiCase);
-    } catch (const ScenarioAborted&) {
-      // Reported already; the other cases start a process of their own.
-    }
+    check.RunCase(dpiCase.name, [&] { RunCase(check, program, dpiCase); });
   }
   for (const ScaledSizeCase& sizeCase : scaledSizeCases) {
-    try {
-      RunScaledSizeCase(check, program, sizeCase);
-    } catch (const ScenarioAborted&) {
-    }
+    check.RunCase(std::string("scaled size ") + sizeCase.name, [&] { RunScaledSizeCase(check, program, sizeCase); });
   }
 }
 

@@ -1,5 +1,6 @@
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "MainWindow.h"
 #include "ModalWindows.h"
@@ -16,9 +17,6 @@ namespace e2e {
 
 namespace {
 
-// Wine's own file-open dialog: the caption it gives itself and the identifiers of its controls.
-constexpr std::wstring_view openCaption = L"Open";
-constexpr int fileNameEditId = 1152;
 constexpr int openButtonId = IDOK;
 constexpr int cancelButtonId = IDCANCEL;
 
@@ -55,39 +53,22 @@ constexpr Round rounds[] = {
 // Buttons of the main window that must not answer a user's click while the dialog is open.
 constexpr std::wstring_view otherButtons[] = {L"Hallo?", L"Fullscreen"};
 
-HWND ApplicationWindow(DWORD processId) {
-  for (HWND window : TopLevelWindows(processId)) {
-    if (ClassName(window) == applicationWindowClass) return window;
-  }
-  return nullptr;
-}
-
 HWND RequireControl(Checker& check, HWND dialog, int id) {
   const HWND control = GetDlgItem(dialog, id);
   check.Require(true, control != nullptr, "a control with identifier " + std::to_string(id) + " in the dialog");
   return control;
 }
 
-void SetText(Checker& check, HWND control, const std::wstring& text) {
-  DWORD_PTR result = 0;
-  check.Require(true,
-                SendMessageTimeoutW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()), SMTO_ABORTIFHUNG,
-                                    5000, &result) != 0 &&
-                    result == TRUE,
-                "WM_SETTEXT on the file name");
-  check.Require(text, ControlText(control), "file name after WM_SETTEXT");
-}
-
 void RunRound(Checker& check, const Process& process, HWND mainWindow, const Round& round, const Names& names) {
   const Checker::Case named(check, round.name);
-  const Box placeBefore = WindowBox(mainWindow);
+  const Box placeBefore = OuterBox(mainWindow);
   const LONG_PTR styleBefore = Style(mainWindow);
   WindowCensus opened(process.Id(), mainWindow);
   RequirePosted(check, RequireChild(check, mainWindow, L"File-Dlg"), BM_CLICK, 0, 0, "click on File-Dlg");
   const HWND dialog = RequireOpened(check, opened, "the file dialog");
 
   check.Require(std::wstring(dialogClass), ClassName(dialog), "class of the dialog");
-  check.Equal(std::wstring(openCaption), Text(dialog), "caption of the dialog");
+  check.Equal(std::wstring(fileDialogCaption), Text(dialog), "caption of the dialog");
   // Modal over the whole application: owned by its hidden window, not by the main window.
   const HWND application = ApplicationWindow(process.Id());
   check.Equal(true, application != nullptr, "the program has an application window");
@@ -116,7 +97,7 @@ void RunRound(Checker& check, const Process& process, HWND mainWindow, const Rou
     break;
   case Ending::confirmFile:
   case Ending::confirmMissingName:
-    SetText(check, fileName, round.ending == Ending::confirmFile ? names.chosenFile : names.missingName);
+    RequireTextSet(check, fileName, round.ending == Ending::confirmFile ? names.chosenFile : names.missingName);
     RequirePosted(check, RequireControl(check, dialog, openButtonId), BM_CLICK, 0, 0, "click on Open");
     break;
   }
@@ -126,7 +107,7 @@ void RunRound(Checker& check, const Process& process, HWND mainWindow, const Rou
   check.Equal<std::size_t>(0, opened.Sample().size(), "windows open over the main window after the dialog closed");
   check.Equal<std::size_t>(1, opened.MostAtOnce(), "windows open over the main window at once");
   check.Equal<std::size_t>(1, opened.Distinct(), "windows opened over the main window in all");
-  check.Equal(placeBefore, WindowBox(mainWindow), "main window's place");
+  check.Equal(placeBefore, OuterBox(mainWindow), "main window's place");
   check.Equal(styleBefore, Style(mainWindow), "main window's style");
 }
 
@@ -137,7 +118,8 @@ void FileDialogScenario(Checker& check, const std::wstring& program) {
   TemporaryFolder folder(L"pellacord-filedialog");
   const std::wstring chosenFile = folder.AddFile(L"chosen.txt");
   const Names names{chosenFile, chosenFile.substr(0, chosenFile.rfind(L'\\') + 1) + L"not-there.txt"};
-  {
+  // The rounds run in one process and build on each other: the first that cannot go on ends them.
+  check.RunCase("one process", [&] {
     const Process process = Process::Launch(program, {SW_SHOWNORMAL});
     const HWND mainWindow = RequireMainWindow(check, process);
     check.Require(mainWindow, WaitForValue(mainWindow, stateTimeout, [&] { return ActiveOfThread(mainWindow); }),
@@ -145,8 +127,27 @@ void FileDialogScenario(Checker& check, const std::wstring& program) {
     check.Equal(true, process.WaitUntilIdle(stateTimeout), "program becomes idle after start-up");
     for (const Round& round : rounds) RunRound(check, process, mainWindow, round, names);
     CheckClosesCleanly(check, process, mainWindow, exitTimeout);
-  }
+  });
   check.Equal(true, folder.Remove(), "temporary folder removed");
+}
+
+void FileDialogTwoMonitorsScenario(Checker& check, const std::wstring& program) {
+  const std::vector<MonitorAreas> monitors = RequireTwoMonitors(check);
+  // Wholly on the second monitor.
+  constexpr Box place{-700, 200, 500, 400};
+  check.RunCase("main window on the second monitor", [&] {
+    const Process process = Process::Launch(program, {SW_SHOWNORMAL});
+    const HWND mainWindow = RequireMainWindow(check, process);
+    check.Equal(true, process.WaitUntilIdle(stateTimeout), "program becomes idle after start-up");
+    RequireMovedTo(check, mainWindow, place);
+    check.Require(monitors[1].monitor, MonitorOf(mainWindow).monitor, "monitor of the main window");
+    for (const Round& round :
+         {Round{"Cancel button", NameShown::empty, Ending::cancelButton, L"file-dialog-second-monitor"},
+          Round{"IDCANCEL", NameShown::empty, Ending::cancelCommand, nullptr}}) {
+      RunRound(check, process, mainWindow, round, Names{});
+    }
+    CheckClosesCleanly(check, process, mainWindow, exitTimeout);
+  });
 }
 
 } // namespace e2e

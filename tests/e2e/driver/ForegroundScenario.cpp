@@ -18,9 +18,6 @@ namespace e2e {
 
 namespace {
 
-// Wine's file-open dialog names its file-name edit so; Open and Cancel are IDOK and IDCANCEL.
-constexpr int fileNameEditId = 1152;
-
 enum class Closing { okButton, cancelButton, confirmName };
 
 // A box that a button of the subject opens, and how the box is closed.
@@ -30,24 +27,18 @@ struct BoxCase {
   Closing closing;
 };
 
-// What a scenario drives: the window class and the boxes its buttons open.
+// What a scenario drives: how its window is found, and the boxes its buttons open.
 struct Subject {
-  std::wstring_view windowClass;
+  HWND (*requireWindow)(Checker& check, const Process& process);
   std::vector<BoxCase> cases;
 };
 
-const Subject programSubject{mainWindowClass,
+const Subject programSubject{RequireMainWindow,
                              {{"file dialog cancelled", L"File-Dlg", Closing::cancelButton},
                               {"file dialog confirmed", L"File-Dlg", Closing::confirmName},
                               {"greeting box", L"Hallo?", Closing::okButton}}};
 // The test program's Raise button fails its command; the error box reports it.
-const Subject probeSubject{probeWindowClass, {{"error box", L"Raise", Closing::okButton}}};
-
-HWND RequireWindowOf(Checker& check, const Process& process, std::wstring_view windowClass) {
-  const HWND window = WaitForVisibleWindow(process.Id(), std::wstring(windowClass), firstWindowTimeout);
-  check.Require(true, window != nullptr, "a visible window of class " + Describe(windowClass));
-  return window;
-}
+const Subject probeSubject{RequireProbeWindow, {{"error box", L"Raise", Closing::okButton}}};
 
 // The box's visible button with that caption.
 HWND FindButton(HWND box, std::wstring_view caption) {
@@ -68,22 +59,14 @@ void Close(Checker& check, HWND box, Closing closing, const std::wstring& name) 
   case Closing::cancelButton:
     RequirePosted(check, GetDlgItem(box, IDCANCEL), BM_CLICK, 0, 0, "click on Cancel");
     break;
-  case Closing::confirmName: {
-    const HWND edit = GetDlgItem(box, fileNameEditId);
-    check.Require(true, edit != nullptr, "the dialog's file-name field");
-    DWORD_PTR result = 0;
-    check.Require(true,
-                  SendMessageTimeoutW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name.c_str()), SMTO_ABORTIFHUNG,
-                                      5000, &result) != 0,
-                  "WM_SETTEXT on the file name");
+  case Closing::confirmName:
+    RequireTextSet(check, GetDlgItem(box, fileNameEditId), name);
     RequirePosted(check, GetDlgItem(box, IDOK), BM_CLICK, 0, 0, "click on Open");
     break;
-  }
   }
 }
 
 void RunCase(Checker& check, const Process& process, HWND window, const BoxCase& boxCase, const std::wstring& name) {
-  const Checker::Case named(check, boxCase.name);
   WindowCensus opened(process.Id(), window);
   RequirePosted(check, RequireChild(check, window, boxCase.button), BM_CLICK, 0, 0, "click on the button");
   const HWND box = RequireOpened(check, opened, "the box");
@@ -103,21 +86,18 @@ void Run(Checker& check, const std::wstring& program, const Subject& subject) {
   {
     // Another program's window, which would take the activation if the boxes' ending gave it away.
     const Process other = Process::Launch(program, {SW_SHOWNORMAL});
-    const HWND otherWindow = RequireWindowOf(check, other, subject.windowClass);
+    const HWND otherWindow = subject.requireWindow(check, other);
     check.Require(otherWindow, WaitForValue(otherWindow, stateTimeout, [] { return GetForegroundWindow(); }),
                   "the other program's window is in the foreground");
 
     const Process process = Process::Launch(program, {SW_SHOWNORMAL});
-    const HWND window = RequireWindowOf(check, process, subject.windowClass);
+    const HWND window = subject.requireWindow(check, process);
     check.Require(window, WaitForValue(window, stateTimeout, [] { return GetForegroundWindow(); }),
                   "foreground window after start-up, in front of the other program's");
     check.Equal(true, process.WaitUntilIdle(stateTimeout), "program becomes idle after start-up");
+    // Each box starts from the same window, whatever the box before it left.
     for (const BoxCase& boxCase : subject.cases) {
-      try {
-        RunCase(check, process, window, boxCase, name);
-      } catch (const ScenarioAborted&) {
-        // Reported already; the next box starts from the same window.
-      }
+      check.RunCase(boxCase.name, [&] { RunCase(check, process, window, boxCase, name); });
     }
     CheckClosesCleanly(check, process, window, exitTimeout);
     CheckClosesCleanly(check, other, otherWindow, exitTimeout);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "MainWindow.h"
+#include "ModalWindows.h"
 #include "Scenarios.h"
 #include "support/Closing.h"
 #include "support/Wait.h"
@@ -58,39 +59,12 @@ std::wstring Hex(DWORD value) {
   return out.str();
 }
 
-Box ToBox(const RECT& rect) { return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top}; }
-
-Box OuterBox(HWND window) {
-  RECT rect{};
-  GetWindowRect(window, &rect);
-  return ToBox(rect);
-}
-
-Box ClientOnScreen(HWND window) {
-  RECT rect{};
-  GetClientRect(window, &rect);
-  MapWindowPoints(window, HWND_DESKTOP, reinterpret_cast<POINT*>(&rect), 2);
-  return ToBox(rect);
-}
-
 // The client area that a window with that frame has inside that outer rectangle.
 Box ClientInside(const Box& outer, DWORD style, DWORD exStyle) {
   RECT frame{};
   AdjustWindowRectEx(&frame, style, FALSE, exStyle);
   return {outer.x - frame.left, outer.y - frame.top, outer.width - (frame.right - frame.left),
           outer.height - (frame.bottom - frame.top)};
-}
-
-struct MonitorAreas {
-  Box monitor;
-  Box work;
-};
-
-MonitorAreas MonitorOf(Checker& check, HWND window) {
-  MONITORINFO info{sizeof info};
-  check.Require(true, GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &info) != FALSE,
-                "GetMonitorInfo of the main window's monitor");
-  return {ToBox(info.rcMonitor), ToBox(info.rcWork)};
 }
 
 // A named callback: a lambda does not convert to the stdcall function pointer of the 32-bit build.
@@ -218,10 +192,13 @@ void CheckReached(Checker& check, const Process& process, HWND window, Click cli
   }
 }
 
-// Into the fullscreen state and back, from the framed state the window is in.
-void RunRound(Checker& check, const Process& process, HWND window, Click click = Click::press) {
+// Into the fullscreen state and back, from the framed state the window is in. Fullscreen covers the monitor
+// that holds the larger part of the window: `monitor`, where the case names it.
+void RunRound(Checker& check, const Process& process, HWND window, Click click = Click::press,
+              std::optional<Box> expectedMonitor = std::nullopt) {
   const HWND button = RequireChild(check, window, L"Fullscreen");
-  const Box monitor = MonitorOf(check, window).monitor;
+  const Box monitor = MonitorOf(window).monitor;
+  if (expectedMonitor) check.Require(*expectedMonitor, monitor, "monitor with the larger part of the window");
   const Observed framed = Observe(window);
   check.Require(FrameNames(sizeableFrame), FrameNames(framed.style & frameMask), "frame bits before the first click");
   {
@@ -269,16 +246,11 @@ constexpr StartCase startCases[] = {
 
 void PlaceWindow(Checker& check, const Process& process, HWND window, const StartCase& start) {
   if (start.place == Place::asItIs) return;
-  const MonitorAreas areas = MonitorOf(check, window);
-  const Box target = start.place == Place::box        ? start.box
-                     : start.place == Place::workArea ? areas.work
-                                                      : areas.monitor;
-  check.Require(true,
-                SetWindowPos(window, nullptr, target.x, target.y, target.width, target.height,
-                             SWP_NOZORDER | SWP_NOACTIVATE) != FALSE,
-                "SetWindowPos from the driver");
-  check.Require(target, WaitForValue(target, stateTimeout, [&] { return OuterBox(window); }),
-                "outer rectangle after SetWindowPos");
+  const MonitorAreas areas = MonitorOf(window);
+  RequireMovedTo(check, window,
+                 start.place == Place::box        ? start.box
+                 : start.place == Place::workArea ? areas.work
+                                                  : areas.monitor);
   check.Equal(true, process.WaitUntilIdle(stateTimeout), "program becomes idle after the move");
 }
 
@@ -300,76 +272,78 @@ HWND StartProgram(Checker& check, const Process& process) {
 }
 
 void CloseWhileFullscreen(Checker& check, const std::wstring& program, WORD showCommand) {
-  const Checker::Case named(check, "closed while fullscreen");
-  const Process process = Process::Launch(program, {showCommand});
-  const HWND window = StartProgram(check, process);
-  ClickFullscreen(check, window, RequireChild(check, window, L"Fullscreen"), Click::press);
-  check.Require(FrameNames(fullscreenFrame),
-                WaitForValue(FrameNames(fullscreenFrame), stateTimeout,
-                             [&] { return FrameNames(static_cast<DWORD>(Style(window))); }),
-                "frame bits after the click");
-  check.Equal(true, process.WaitUntilIdle(stateTimeout), "program becomes idle after the click");
-  CheckClosesCleanly(check, process, window, exitTimeout);
+  check.RunCase("closed while fullscreen", [&] {
+    const Process process = Process::Launch(program, {showCommand});
+    const HWND window = StartProgram(check, process);
+    ClickFullscreen(check, window, RequireChild(check, window, L"Fullscreen"), Click::press);
+    check.Require(FrameNames(fullscreenFrame),
+                  WaitForValue(FrameNames(fullscreenFrame), stateTimeout,
+                               [&] { return FrameNames(static_cast<DWORD>(Style(window))); }),
+                  "frame bits after the click");
+    check.Equal(true, process.WaitUntilIdle(stateTimeout), "program becomes idle after the click");
+    CheckClosesCleanly(check, process, window, exitTimeout);
+  });
 }
 
 } // namespace
 
 void FullscreenScenario(Checker& check, const std::wstring& program) {
-  {
-    // Without it the cases could not tell the monitor from the work area.
-    const Process process = Process::Launch(program, {SW_SHOWNORMAL});
-    const MonitorAreas areas = MonitorOf(check, StartProgram(check, process));
+  // Without it the cases could not tell the monitor from the work area.
+  for (const MonitorAreas& areas : Monitors()) {
     check.Require(false, areas.monitor == areas.work, "the session's work area equals its monitor");
   }
   // Each case in a process of its own: its click is the first after start-up.
   for (const StartCase& start : startCases) {
-    const Checker::Case named(check, start.name);
-    const Process process = Process::Launch(program, {SW_SHOWNORMAL});
-    const HWND window = StartProgram(check, process);
-    PlaceWindow(check, process, window, start);
-    RunRound(check, process, window);
+    check.RunCase(start.name, [&] {
+      const Process process = Process::Launch(program, {SW_SHOWNORMAL});
+      const HWND window = StartProgram(check, process);
+      PlaceWindow(check, process, window, start);
+      RunRound(check, process, window);
+    });
   }
-  {
-    // The same places in one process, moved between rounds: each entry saves the rectangle afresh.
-    const Checker::Case named(check, "one process");
+  // The same places in one process, moved between rounds: each entry saves the rectangle afresh.
+  check.RunCase("one process", [&] {
     const Process process = Process::Launch(program, {SW_SHOWNORMAL});
     const HWND window = StartProgram(check, process);
     for (const StartCase& start : startCases) {
-      const Checker::Case round(check, start.name);
-      PlaceWindow(check, process, window, start);
-      RunRound(check, process, window);
+      // Each round starts from a place of its own, so one that fails leaves the next to run.
+      check.RunCase(start.name, [&] {
+        PlaceWindow(check, process, window, start);
+        RunRound(check, process, window);
+      });
     }
-  }
+  });
   // Another program's window above: the toggle neither raises the window nor activates it.
   for (const BeneathCase& beneath : beneathCases) {
-    const Checker::Case named(check, beneath.name);
-    // Two instances of the program; the one started later is shown above the other and active. Activating the
-    // earlier one afterwards would raise it at a moment that Wine does not let the driver wait for.
-    const Process first = Process::Launch(program, {SW_SHOWNORMAL});
-    const HWND firstWindow = StartProgram(check, first);
-    const Process second = Process::Launch(program, {SW_SHOWNORMAL});
-    const HWND secondWindow = StartProgram(check, second);
-    const Process& process = beneath.mainActive ? second : first;
-    const HWND window = beneath.mainActive ? secondWindow : firstWindow;
-    const HWND otherWindow = beneath.mainActive ? firstWindow : secondWindow;
-    check.Require(secondWindow, WaitForValue(secondWindow, stateTimeout, [] { return GetForegroundWindow(); }),
-                  "foreground window");
-    if (beneath.mainActive) {
-      check.Require(true,
-                    SetWindowPos(otherWindow, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE) != FALSE,
-                    "SetWindowPos of the other window to the top");
-    }
-    check.Require(true, WaitFor(stateTimeout, [&] { return IsAbove(otherWindow, window); }),
-                  "the other window is above the main window");
-    check.Equal(true, first.WaitUntilIdle(stateTimeout), "first program becomes idle");
-    check.Equal(true, second.WaitUntilIdle(stateTimeout), "second program becomes idle");
-    RunRound(check, process, window, Click::notification);
+    check.RunCase(beneath.name, [&] {
+      // Two instances of the program; the one started later is shown above the other and active. Activating the
+      // earlier one afterwards would raise it at a moment that Wine does not let the driver wait for.
+      const Process first = Process::Launch(program, {SW_SHOWNORMAL});
+      const HWND firstWindow = StartProgram(check, first);
+      const Process second = Process::Launch(program, {SW_SHOWNORMAL});
+      const HWND secondWindow = StartProgram(check, second);
+      const Process& process = beneath.mainActive ? second : first;
+      const HWND window = beneath.mainActive ? secondWindow : firstWindow;
+      const HWND otherWindow = beneath.mainActive ? firstWindow : secondWindow;
+      check.Require(secondWindow, WaitForValue(secondWindow, stateTimeout, [] { return GetForegroundWindow(); }),
+                    "foreground window");
+      if (beneath.mainActive) {
+        check.Require(
+            true, SetWindowPos(otherWindow, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE) != FALSE,
+            "SetWindowPos of the other window to the top");
+      }
+      check.Require(true, WaitFor(stateTimeout, [&] { return IsAbove(otherWindow, window); }),
+                    "the other window is above the main window");
+      check.Equal(true, first.WaitUntilIdle(stateTimeout), "first program becomes idle");
+      check.Equal(true, second.WaitUntilIdle(stateTimeout), "second program becomes idle");
+      RunRound(check, process, window, Click::notification);
+    });
   }
   CloseWhileFullscreen(check, program, SW_SHOWNORMAL);
 }
 
 void FullscreenMaximizedScenario(Checker& check, const std::wstring& program) {
-  {
+  check.RunCase("maximized at start-up", [&] {
     const Process process = Process::Launch(program, {SW_SHOWMAXIMIZED});
     const HWND window = RequireMainWindow(check, process);
     check.Require(true, WaitForValue(true, stateTimeout, [&] { return IsZoomed(window) != FALSE; }),
@@ -380,8 +354,51 @@ void FullscreenMaximizedScenario(Checker& check, const std::wstring& program) {
       const Checker::Case named(check, round);
       RunRound(check, process, window);
     }
-  }
+  });
   CloseWhileFullscreen(check, program, SW_SHOWMAXIMIZED);
+}
+
+namespace {
+
+// Where a window starts on the two monitors, and the monitor its fullscreen state must cover.
+struct TwoMonitorCase {
+  const char* name;
+  Box box;
+  // Index into Monitors(): 0 the primary, 1 the second.
+  std::size_t monitor;
+  // Maximized there before the round.
+  bool maximized;
+};
+
+// The primary is (0,0)-(1280,1024); the second (-800,100)-(0,700), left of it and lower.
+constexpr TwoMonitorCase twoMonitorCases[] = {
+    {"wholly on the second monitor", {-700, 150, 500, 400}, 1, false},
+    {"across both, the larger part on the primary", {-200, 200, 700, 400}, 0, false},
+    {"across both, the larger part on the second", {-600, 200, 700, 400}, 1, false},
+    {"maximized on the second monitor", {-700, 150, 500, 400}, 1, true},
+};
+
+} // namespace
+
+void FullscreenTwoMonitorsScenario(Checker& check, const std::wstring& program) {
+  const std::vector<MonitorAreas> monitors = RequireTwoMonitors(check);
+  for (const TwoMonitorCase& twoCase : twoMonitorCases) {
+    check.RunCase(twoCase.name, [&] {
+      const Process process = Process::Launch(program, {SW_SHOWNORMAL});
+      const HWND window = StartProgram(check, process);
+      RequireMovedTo(check, window, twoCase.box);
+      if (twoCase.maximized) {
+        RequirePosted(check, window, WM_SYSCOMMAND, SC_MAXIMIZE, 0, "SC_MAXIMIZE");
+        check.Require(true, WaitForValue(true, stateTimeout, [&] { return IsZoomed(window) != FALSE; }),
+                      "IsZoomed after SC_MAXIMIZE");
+        // Maximized over the work area of the monitor it was on.
+        check.Require(monitors[twoCase.monitor].monitor, MonitorOf(window).monitor, "monitor of the maximized window");
+      }
+      check.Equal(true, process.WaitUntilIdle(stateTimeout), "program becomes idle after the move");
+      RunRound(check, process, window, Click::press, monitors[twoCase.monitor].monitor);
+      CheckClosesCleanly(check, process, window, exitTimeout);
+    });
+  }
 }
 
 } // namespace e2e

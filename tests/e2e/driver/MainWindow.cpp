@@ -1,21 +1,14 @@
 #include "MainWindow.h"
 
-#include <algorithm>
-#include <cwctype>
 #include <vector>
 
 #include "support/Text.h"
+#include "support/Wait.h"
 #include "support/WindowQuery.h"
 
 namespace e2e {
 
 namespace {
-
-// Class names match without regard to case.
-std::wstring Lowercase(std::wstring text) {
-  std::ranges::transform(text, text.begin(), [](wchar_t c) { return static_cast<wchar_t>(std::towlower(c)); });
-  return text;
-}
 
 void CheckTopLevelWindows(Checker& check, const Process& process, HWND mainWindow) {
   std::vector<HWND> visible;
@@ -99,6 +92,36 @@ HWND RequireChild(Checker& check, HWND parent, std::wstring_view caption) {
   }
   check.Fail("a child window with caption", Describe(caption), "none");
   throw ScenarioAborted();
+}
+
+HWND ApplicationWindow(DWORD processId) {
+  for (HWND window : TopLevelWindows(processId)) {
+    if (ClassName(window) == applicationWindowClass) return window;
+  }
+  return nullptr;
+}
+
+void RequireMovedTo(Checker& check, HWND window, const Box& place) {
+  check.Require(true,
+                SetWindowPos(window, nullptr, place.x, place.y, place.width, place.height,
+                             SWP_NOZORDER | SWP_NOACTIVATE) != FALSE,
+                "window moved from outside");
+  check.Require(place, WaitForValue(place, stateTimeout, [&] { return OuterBox(window); }),
+                "window's place after the move");
+}
+
+std::vector<MonitorAreas> RequireTwoMonitors(Checker& check) {
+  const std::vector<MonitorAreas> monitors = Monitors();
+  check.Require<std::size_t>(2, monitors.size(), "number of monitors");
+  const Box& primary = monitors[0].monitor;
+  const Box& second = monitors[1].monitor;
+  check.Require(Box{0, 0, 1280, 1024}, primary, "the primary monitor");
+  check.Require(true, second.x + second.width <= 0 && second.y > 0,
+                "the second monitor is left of and below the primary");
+  for (const MonitorAreas& monitor : monitors) {
+    check.Require(false, monitor.work == monitor.monitor, "a monitor's work area equals the monitor");
+  }
+  return monitors;
 }
 
 void CheckMainWindow(Checker& check, const Process& process, HWND mainWindow, const MainWindowLayout& layout) {

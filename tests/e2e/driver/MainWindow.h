@@ -8,10 +8,13 @@
 #include <chrono>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "support/Check.h"
 #include "support/Geometry.h"
 #include "support/Process.h"
+#include "support/Timeouts.h"
+#include "support/WindowQuery.h"
 
 namespace e2e {
 
@@ -20,10 +23,6 @@ using namespace std::chrono_literals;
 inline constexpr std::wstring_view mainWindowClass = L"TForm1";
 inline constexpr std::wstring_view applicationWindowClass = L"TApplication";
 inline constexpr std::wstring_view mainWindowCaption = L"Pellacord";
-// A cold Wine start takes seconds; a warm one a fraction of a second.
-inline constexpr std::chrono::milliseconds firstWindowTimeout = 20s;
-inline constexpr std::chrono::milliseconds stateTimeout = 5s;
-inline constexpr std::chrono::milliseconds exitTimeout = 10s;
 
 struct ButtonLayout {
   std::wstring_view caption;
@@ -46,8 +45,19 @@ inline constexpr MainWindowLayout layoutAt144{
 // The main window once it is shown; ends the scenario when none appears in time.
 HWND RequireMainWindow(Checker& check, const Process& process);
 
+// The process's hidden application window; null when it has none.
+HWND ApplicationWindow(DWORD processId);
+
 // The main window's direct child with that caption; ends the scenario when there is none.
 HWND RequireChild(Checker& check, HWND parent, std::wstring_view caption);
+
+// Moves the window from outside, without activating it, and ends the scenario unless it gets there.
+void RequireMovedTo(Checker& check, HWND window, const Box& place);
+
+// The session's two monitors, the primary first, once they are checked to be laid out as the two-monitor
+// scenarios expect: the second left of the primary and lower, at negative coordinates, and each with a work
+// area smaller than itself. Ends the scenario otherwise.
+std::vector<MonitorAreas> RequireTwoMonitors(Checker& check);
 
 // The process's top-level windows (main, hidden application window, taskbar) and the main window's
 // buttons against the layout.

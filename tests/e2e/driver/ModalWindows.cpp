@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cwctype>
 #include <vector>
 
 #include "MainWindow.h"
@@ -16,11 +15,6 @@ namespace e2e {
 
 namespace {
 
-std::wstring Lowercase(std::wstring text) {
-  std::ranges::transform(text, text.begin(), [](wchar_t c) { return static_cast<wchar_t>(std::towlower(c)); });
-  return text;
-}
-
 // Each window with its visibility, for a report of what is there instead.
 std::string DescribeTopLevelWindows(DWORD processId) {
   std::string described;
@@ -32,12 +26,6 @@ std::string DescribeTopLevelWindows(DWORD processId) {
 }
 
 } // namespace
-
-Box WindowBox(HWND window) {
-  RECT rect{};
-  GetWindowRect(window, &rect);
-  return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
-}
 
 Box CentredIn(const RECT& area, const Box& window) {
   return {area.left + (area.right - area.left - window.width) / 2,
@@ -125,6 +113,16 @@ std::wstring ChildTexts(HWND parent, std::wstring_view baseClass) {
     joined += text;
   }
   return joined;
+}
+
+void RequireTextSet(Checker& check, HWND control, const std::wstring& text) {
+  DWORD_PTR result = 0;
+  check.Require(true,
+                SendMessageTimeoutW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()), SMTO_ABORTIFHUNG,
+                                    5000, &result) != 0 &&
+                    result == TRUE,
+                "WM_SETTEXT on " + Describe(control));
+  check.Require(text, ControlText(control), "text after WM_SETTEXT");
 }
 
 } // namespace e2e

@@ -16,9 +16,6 @@
 
 namespace e2e {
 
-// The window's outer rectangle on the screen.
-Box WindowBox(HWND window);
-
 // Where a window of that size is centred in the area, by integer division that truncates toward zero.
 Box CentredIn(const RECT& area, const Box& window);
 
@@ -49,6 +46,15 @@ void CheckBackTo(Checker& check, HWND window);
 // The text a control of another process holds, asked of the control itself with WM_GETTEXT: an edit control
 // keeps its text to itself, so GetWindowText from outside reads an empty caption.
 std::wstring ControlText(HWND control);
+
+// Wine's own file-open dialog: the caption it gives itself and its file-name field; Open and Cancel are IDOK
+// and IDCANCEL.
+inline constexpr std::wstring_view fileDialogCaption = L"Open";
+inline constexpr int fileNameEditId = 1152;
+
+// Sets the text of another process's control with WM_SETTEXT and reads it back; ends the scenario when the
+// control does not take it.
+void RequireTextSet(Checker& check, HWND control, const std::wstring& text);
 
 // The window's visible children built on one system class (named in lower case), in z-order.
 std::vector<HWND> VisibleChildren(HWND parent, std::wstring_view baseClass);

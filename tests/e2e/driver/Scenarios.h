@@ -46,7 +46,26 @@ void DpiChangeScenario(Checker& check, const std::wstring& program);
 void ForegroundScenario(Checker& check, const std::wstring& program);
 // The same after the test program's error box.
 void ForegroundErrorScenario(Checker& check, const std::wstring& program);
-// The shipped 32-bit image under emulation: start, the three commands once each, and close.
-void Smoke32Scenario(Checker& check, const std::wstring& program);
+
+// On two monitors, the second left of the primary and lower, at negative coordinates:
+// fullscreen from a window on the second monitor, across both (each way) and maximized on the second;
+void FullscreenTwoMonitorsScenario(Checker& check, const std::wstring& program);
+// the greeting box of a main window on the second monitor, also while fullscreen there;
+void GreetingTwoMonitorsScenario(Checker& check, const std::wstring& program);
+// the test program's error box over a main window on the second monitor, with the hidden application window
+// on that monitor while the box is open and back where it was afterwards;
+void ErrorReportTwoMonitorsScenario(Checker& check, const std::wstring& program);
+// the file-open dialog opened from the second monitor.
+void FileDialogTwoMonitorsScenario(Checker& check, const std::wstring& program);
+
+// Long and hostile runs. In one process of the program: 500 fullscreen round trips, 200 greeting boxes and 100
+// file dialogs, after which the window is as it was and the process holds no more than after the first tenth.
+void SoakScenario(Checker& check, const std::wstring& program);
+// A copy of the program beside a planted library under system libraries' names (shcore.dll, which the program
+// loads itself, and others the system loads for it): the program works and never loads one.
+void LibrarySearchScenario(Checker& check, const std::wstring& program, const std::wstring& planted);
+// The framework's test program with failures injected into its commands: no file-dialog object, and no dialog
+// window can be made; each command ends without a crash or a message and the program goes on.
+void FailureScenario(Checker& check, const std::wstring& probe);
 
 } // namespace e2e

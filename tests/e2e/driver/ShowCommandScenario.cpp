@@ -30,7 +30,6 @@ bool Zoomed(HWND window) { return IsZoomed(window) != FALSE; }
 bool Iconic(HWND window) { return IsIconic(window) != FALSE; }
 
 void RunCase(Checker& check, const std::wstring& program, const ShowCase& showCase) {
-  const Checker::Case named(check, showCase.name);
   const Process process = Process::Launch(program, {showCase.showCommand});
   const HWND mainWindow = RequireMainWindow(check, process);
   const bool zoomed = showCase.expected == Shown::maximized;
@@ -52,7 +51,9 @@ void RunCase(Checker& check, const std::wstring& program, const ShowCase& showCa
 } // namespace
 
 void ShowCommandScenario(Checker& check, const std::wstring& program) {
-  for (const ShowCase& showCase : cases) RunCase(check, program, showCase);
+  for (const ShowCase& showCase : cases) {
+    check.RunCase(showCase.name, [&] { RunCase(check, program, showCase); });
+  }
 }
 
 } // namespace e2e

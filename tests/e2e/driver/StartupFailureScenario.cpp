@@ -65,7 +65,6 @@ std::wstring Visible(std::wstring_view text) {
 }
 
 void RunCase(Checker& check, const std::wstring& program, const StartupCase& startupCase) {
-  const Checker::Case named(check, startupCase.name);
   const Process process = Process::Launch(program, {SW_SHOWNORMAL, std::wstring(startupCase.option)});
   const HWND box = RequireDialog(check, process, "the start-up error box appears");
 
@@ -90,12 +89,9 @@ void RunCase(Checker& check, const std::wstring& program, const StartupCase& sta
 } // namespace
 
 void StartupFailureScenario(Checker& check, const std::wstring& program) {
+  // Each case starts a process of its own.
   for (const StartupCase& startupCase : cases) {
-    try {
-      RunCase(check, program, startupCase);
-    } catch (const ScenarioAborted&) {
-      // Reported already; the other case starts a process of its own.
-    }
+    check.RunCase(startupCase.name, [&] { RunCase(check, program, startupCase); });
   }
 }
 

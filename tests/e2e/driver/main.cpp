@@ -1,5 +1,5 @@
-// pellacord-driver <scenario> <program.exe>: drives the program from outside and exits non-zero when a
-// check fails.
+// pellacord-driver <scenario> <program.exe> [<file>]: drives the program from outside and exits non-zero when a
+// check fails. One scenario needs a second file, named after the program.
 
 #include <windows.h>
 
@@ -9,6 +9,7 @@
 
 #include "Scenarios.h"
 #include "support/Check.h"
+#include "support/Process.h"
 #include "support/RunScenario.h"
 #include "support/Text.h"
 
@@ -17,6 +18,8 @@ namespace {
 struct Scenario {
   std::wstring_view name;
   void (*run)(e2e::Checker& check, const std::wstring& program);
+  // For a scenario that needs a second file instead.
+  void (*runWithFile)(e2e::Checker& check, const std::wstring& program, const std::wstring& file) = nullptr;
 };
 
 constexpr Scenario scenarios[] = {
@@ -38,28 +41,40 @@ constexpr Scenario scenarios[] = {
     {L"foreground", e2e::ForegroundScenario},
     {L"foregrounderror", e2e::ForegroundErrorScenario},
     {L"cues", e2e::FocusCuesScenario},
-    {L"smoke32", e2e::Smoke32Scenario},
+    {L"fullscreen2", e2e::FullscreenTwoMonitorsScenario},
+    {L"greeting2", e2e::GreetingTwoMonitorsScenario},
+    {L"errors2", e2e::ErrorReportTwoMonitorsScenario},
+    {L"filedialog2", e2e::FileDialogTwoMonitorsScenario},
+    {L"soak", e2e::SoakScenario},
+    {L"dllsearch", nullptr, e2e::LibrarySearchScenario},
+    {L"failures", e2e::FailureScenario},
 };
 
 constexpr int exitUsage = 2;
 
 int Usage() {
   std::string names;
-  for (const Scenario& scenario : scenarios) names += " " + e2e::ToUtf8(scenario.name);
-  std::fprintf(stderr, "usage: pellacord-driver <scenario> <program.exe>\nscenarios:%s\n", names.c_str());
+  for (const Scenario& scenario : scenarios) {
+    names += " " + e2e::ToUtf8(scenario.name) + (scenario.runWithFile ? " (with <file>)" : "");
+  }
+  std::fprintf(stderr, "usage: pellacord-driver <scenario> <program.exe> [<file>]\nscenarios:%s\n", names.c_str());
   return exitUsage;
 }
 
 } // namespace
 
 int wmain(int argc, wchar_t** argv) {
-  if (argc != 3) return Usage();
+  if (argc < 3) return Usage();
   const std::wstring_view name = argv[1];
   const Scenario* scenario = nullptr;
   for (const Scenario& candidate : scenarios) {
     if (candidate.name == name) scenario = &candidate;
   }
-  if (scenario == nullptr) return Usage();
+  if (scenario == nullptr || argc != (scenario->runWithFile ? 4 : 3)) return Usage();
+  if (!scenario->runWithFile) return e2e::RunScenario(name, argv[2], scenario->run);
 
-  return e2e::RunScenario(name, argv[2], scenario->run);
+  const std::wstring file = argv[3];
+  return e2e::RunScenario(name, argv[2], [&](e2e::Checker& check, const std::wstring& program) {
+    scenario->runWithFile(check, program, e2e::ResolveProgramPath(file));
+  });
 }

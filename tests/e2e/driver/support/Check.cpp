@@ -29,10 +29,22 @@ void Checker::Fail(std::string_view what, std::string_view expected, std::string
   ++failures_;
   std::string context;
   for (const std::string& name : cases_) context += "[" + name + "] ";
+  if (!subject_.empty()) context = "{" + subject_ + "} " + context;
   std::printf("%s:%u: check failed: %s%.*s\n  expected: %.*s\n  actual:   %.*s\n", where.file_name(),
               static_cast<unsigned>(where.line()), context.c_str(), static_cast<int>(what.size()), what.data(),
               static_cast<int>(expected.size()), expected.data(), static_cast<int>(actual.size()), actual.data());
   std::fflush(stdout);
+}
+
+void Checker::RunCase(std::string name, const std::function<void()>& run) {
+  const Case named(*this, name);
+  try {
+    run();
+  } catch (const ScenarioAborted&) {
+    std::printf("[%s] case stopped at the first failure it cannot go on from; the next case goes on\n", name.c_str());
+  } catch (const std::exception& error) {
+    Fail("the case runs to its end", "no error", error.what());
+  }
 }
 
 Checker::Case::Case(Checker& checker, std::string name) : checker_(checker) {

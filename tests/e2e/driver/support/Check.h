@@ -6,6 +6,7 @@
 
 #include <concepts>
 #include <exception>
+#include <functional>
 #include <optional>
 #include <source_location>
 #include <string>
@@ -56,6 +57,14 @@ public:
   int Checks() const noexcept { return checks_; }
   int Failures() const noexcept { return failures_; }
 
+  // Runs one case of a scenario under its name. A failure that ends the case (a Require, or an error) is
+  // reported, and the scenario goes on with its next case: each case starts from a state of its own.
+  void RunCase(std::string name, const std::function<void()>& run);
+
+  // What every failure names: the image, and the route and monitor layout where they matter.
+  void SetSubject(std::string subject) { subject_ = std::move(subject); }
+  const std::string& Subject() const noexcept { return subject_; }
+
   // Names the case that the checks made while it lives belong to; failures are prefixed with it.
   class Case {
   public:
@@ -72,6 +81,7 @@ private:
   int checks_ = 0;
   int failures_ = 0;
   std::vector<std::string> cases_;
+  std::string subject_;
 };
 
 } // namespace e2e

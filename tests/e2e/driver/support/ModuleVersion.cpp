@@ -2,7 +2,8 @@
 
 #include <psapi.h>
 
-#include <stdexcept>
+#include <cstdint>
+#include <set>
 #include <vector>
 
 #include "Text.h"
@@ -11,24 +12,51 @@ namespace e2e {
 
 namespace {
 
-std::vector<HMODULE> LoadedModules(HANDLE process) {
-  std::vector<HMODULE> modules(64);
-  for (;;) {
-    const auto bytes = static_cast<DWORD>(modules.size() * sizeof(HMODULE));
-    DWORD needed = 0;
-    if (!EnumProcessModulesEx(process, modules.data(), bytes, &needed, LIST_MODULES_ALL)) {
-      throw std::runtime_error("cannot list the modules of the process: " + DescribeError(GetLastError()));
-    }
-    // More modules than room: the list was cut, so ask again with room for all.
-    if (needed <= bytes) {
-      modules.resize(needed / sizeof(HMODULE));
-      return modules;
-    }
-    modules.resize(needed / sizeof(HMODULE));
+// A mapped file's name as the system gives it, "\Device\HarddiskVolume1\windows\..." or a DOS path, as a DOS
+// path.
+std::wstring DosPath(const std::wstring& mapped) {
+  if (mapped.size() > 2 && mapped[1] == L':') return mapped;
+  if (mapped.starts_with(L"\\??\\")) return mapped.substr(4);
+  wchar_t drives[512]{};
+  const DWORD length = GetLogicalDriveStringsW(static_cast<DWORD>(std::size(drives)), drives);
+  for (const wchar_t* drive = drives; drive < drives + length && *drive != L'\0'; drive += wcslen(drive) + 1) {
+    const std::wstring letter(drive, 2);
+    wchar_t device[MAX_PATH]{};
+    if (QueryDosDeviceW(letter.c_str(), device, MAX_PATH) == 0) continue;
+    const std::wstring prefix = std::wstring(device) + L"\\";
+    if (mapped.starts_with(prefix)) return letter + mapped.substr(prefix.size() - 1);
   }
+  return mapped;
 }
 
-std::optional<ModuleVersion> FileVersion(const std::wstring& path) {
+} // namespace
+
+std::vector<std::wstring> LoadedModulePaths(HANDLE process, std::wstring_view fileName) {
+  std::vector<std::wstring> paths;
+  std::set<void*> seen;
+  MEMORY_BASIC_INFORMATION region{};
+  for (auto address = std::uintptr_t{0};
+       VirtualQueryEx(process, reinterpret_cast<void*>(address), &region, sizeof region) == sizeof region;) {
+    const auto next = reinterpret_cast<std::uintptr_t>(region.BaseAddress) + region.RegionSize;
+    if (next <= address) break;
+    address = next;
+    if (region.Type != MEM_IMAGE || !seen.insert(region.AllocationBase).second) continue;
+    wchar_t mapped[MAX_PATH]{};
+    const DWORD length = GetMappedFileNameW(process, region.AllocationBase, mapped, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) continue;
+    const std::wstring path = DosPath(std::wstring(mapped, length));
+    const std::size_t slash = path.find_last_of(L"\\/");
+    const std::wstring_view name =
+        slash == std::wstring::npos ? std::wstring_view(path) : std::wstring_view(path).substr(slash + 1);
+    if (fileName.empty() || CompareStringOrdinal(name.data(), static_cast<int>(name.size()), fileName.data(),
+                                                 static_cast<int>(fileName.size()), TRUE) == CSTR_EQUAL) {
+      paths.push_back(path);
+    }
+  }
+  return paths;
+}
+
+std::optional<ModuleVersion> FileVersionOf(const std::wstring& path) {
   DWORD ignored = 0;
   const DWORD size = GetFileVersionInfoSizeW(path.c_str(), &ignored);
   if (size == 0) return std::nullopt;
@@ -39,24 +67,6 @@ std::optional<ModuleVersion> FileVersion(const std::wstring& path) {
   if (!VerQueryValueW(data.data(), L"\\", &fixed, &length) || length < sizeof(VS_FIXEDFILEINFO)) return std::nullopt;
   const auto* info = static_cast<const VS_FIXEDFILEINFO*>(fixed);
   return ModuleVersion{HIWORD(info->dwFileVersionMS), LOWORD(info->dwFileVersionMS)};
-}
-
-} // namespace
-
-std::optional<ModuleVersion> LoadedModuleVersion(HANDLE process, std::wstring_view fileName) {
-  for (HMODULE module : LoadedModules(process)) {
-    wchar_t path[MAX_PATH]{};
-    const DWORD length = GetModuleFileNameExW(process, module, path, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH) continue;
-    const std::wstring_view full(path, length);
-    const std::size_t slash = full.find_last_of(L"\\/");
-    const std::wstring_view name = slash == std::wstring_view::npos ? full : full.substr(slash + 1);
-    if (CompareStringOrdinal(name.data(), static_cast<int>(name.size()), fileName.data(),
-                             static_cast<int>(fileName.size()), TRUE) == CSTR_EQUAL) {
-      return FileVersion(std::wstring(full));
-    }
-  }
-  return std::nullopt;
 }
 
 } // namespace e2e

@@ -5,8 +5,8 @@
 #include <cstdio>
 #include <exception>
 
-#include "Image.h"
 #include "Process.h"
+#include "Session.h"
 #include "Text.h"
 
 namespace e2e {
@@ -17,9 +17,12 @@ int RunScenario(std::wstring_view name, const std::wstring& programArgument,
   SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
 
   Checker check;
+  std::string run = "the image named " + ToUtf8(programArgument);
   try {
     const std::wstring program = ResolveProgramPath(programArgument);
-    std::printf("image: %s (%s)\n", ToUtf8(program).c_str(), DescribeImage(program).c_str());
+    run = DescribeRun(program);
+    check.SetSubject(run);
+    std::printf("image: %s: %s\n", ToUtf8(program).c_str(), run.c_str());
     std::fflush(stdout);
     scenario(check, program);
   } catch (const ScenarioAborted&) {
@@ -27,7 +30,7 @@ int RunScenario(std::wstring_view name, const std::wstring& programArgument,
   } catch (const std::exception& error) {
     check.Fail("the scenario runs to its end", "no error", error.what());
   }
-  std::printf("%s: %d checks, %d failed\n", ToUtf8(name).c_str(), check.Checks(), check.Failures());
+  std::printf("%s on %s: %d checks, %d failed\n", ToUtf8(name).c_str(), run.c_str(), check.Checks(), check.Failures());
   return check.Failures() == 0 ? 0 : 1;
 }
 

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <cwctype>
 #include <limits>
 #include <stdexcept>
 
@@ -43,6 +44,11 @@ std::string DescribeError(unsigned long code) {
     message.pop_back();
   }
   return "error " + std::to_string(code) + (message.empty() ? "" : ": " + ToUtf8(message));
+}
+
+std::wstring Lowercase(std::wstring text) {
+  for (wchar_t& c : text) c = static_cast<wchar_t>(std::towlower(c));
+  return text;
 }
 
 } // namespace e2e

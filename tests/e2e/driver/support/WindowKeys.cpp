@@ -6,13 +6,11 @@
 
 #include "HostCommand.h"
 #include "Text.h"
+#include "XFocus.h"
 
 namespace e2e {
 
 namespace {
-
-// Where Wine's X11 driver keeps the X window of a top-level window; properties are readable from any process.
-constexpr wchar_t xWindowProperty[] = L"__wine_x11_whole_window";
 
 // The focus wait has its own limit, so that the shell ends, and reports, before the driver stops waiting.
 constexpr wchar_t pressShell[] = LR"(timeout 5 xdotool windowfocus --sync "$1" && xdotool key "$2")";
@@ -20,7 +18,7 @@ constexpr wchar_t pressShell[] = LR"(timeout 5 xdotool windowfocus --sync "$1" &
 } // namespace
 
 void PressKeysIn(HWND window, const std::wstring& keys) {
-  const auto xWindow = reinterpret_cast<std::uintptr_t>(GetPropW(window, xWindowProperty));
+  const std::uintptr_t xWindow = XWindowOf(window);
   if (xWindow == 0) throw std::runtime_error("no X window for " + ToUtf8(keys) + " to be pressed in");
   const int status =
       RunHostCommand({L"/bin/sh", L"-c", pressShell, L"sh", std::to_wstring(xWindow), keys}, std::chrono::seconds(15));

@@ -1,5 +1,7 @@
 #include "WindowQuery.h"
 
+#include <stdexcept>
+
 #include "Wait.h"
 
 namespace e2e {
@@ -106,5 +108,52 @@ bool HasTaskbarButton(HWND window) {
 HWND FocusOfThread(HWND window) { return ThreadInfo(window).hwndFocus; }
 
 HWND ActiveOfThread(HWND window) { return ThreadInfo(window).hwndActive; }
+
+Box BoxOf(const RECT& rect) { return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top}; }
+
+Box OuterBox(HWND window) {
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  return BoxOf(rect);
+}
+
+Box ClientOnScreen(HWND window) {
+  RECT rect{};
+  GetClientRect(window, &rect);
+  MapWindowPoints(window, HWND_DESKTOP, reinterpret_cast<POINT*>(&rect), 2);
+  return BoxOf(rect);
+}
+
+namespace {
+
+MonitorAreas AreasOf(HMONITOR monitor) {
+  MONITORINFO info{sizeof info};
+  if (!GetMonitorInfoW(monitor, &info)) throw std::runtime_error("GetMonitorInfo failed");
+  return {BoxOf(info.rcMonitor), BoxOf(info.rcWork)};
+}
+
+// A named callback: a lambda does not convert to the stdcall function pointer of the 32-bit build.
+BOOL CALLBACK CollectMonitor(HMONITOR monitor, HDC, RECT*, LPARAM found) {
+  MONITORINFO info{sizeof info};
+  GetMonitorInfoW(monitor, &info);
+  auto& monitors = *reinterpret_cast<std::vector<MonitorAreas>*>(found);
+  const MonitorAreas areas{BoxOf(info.rcMonitor), BoxOf(info.rcWork)};
+  if (info.dwFlags & MONITORINFOF_PRIMARY) {
+    monitors.insert(monitors.begin(), areas);
+  } else {
+    monitors.push_back(areas);
+  }
+  return TRUE;
+}
+
+} // namespace
+
+MonitorAreas MonitorOf(HWND window) { return AreasOf(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST)); }
+
+std::vector<MonitorAreas> Monitors() {
+  std::vector<MonitorAreas> monitors;
+  EnumDisplayMonitors(nullptr, nullptr, CollectMonitor, reinterpret_cast<LPARAM>(&monitors));
+  return monitors;
+}
 
 } // namespace e2e

@@ -30,6 +30,22 @@ bool HasExStyle(HWND window, LONG_PTR bits);
 HWND Owner(HWND window);
 
 Size ClientSize(HWND window);
+Box BoxOf(const RECT& rect);
+// The window's outer rectangle on the screen.
+Box OuterBox(HWND window);
+// The window's client area on the screen.
+Box ClientOnScreen(HWND window);
+
+// The full rectangle and the work area of a monitor.
+struct MonitorAreas {
+  Box monitor;
+  Box work;
+  friend bool operator==(const MonitorAreas&, const MonitorAreas&) = default;
+};
+// Of the monitor that holds the largest part of the window (the nearest one when none does).
+MonitorAreas MonitorOf(HWND window);
+// Of every monitor, the primary first.
+std::vector<MonitorAreas> Monitors();
 // The window's rectangle in its parent's client coordinates.
 Box BoxInParent(HWND child);
 

@@ -1,24 +1,28 @@
 #include "XFocus.h"
 
+#include <chrono>
+#include <string>
+
 #include "HostCommand.h"
-#include "Wait.h"
 
 namespace e2e {
 
 namespace {
 
-// Starting a host command takes a moment; on a loaded machine several.
-constexpr std::chrono::milliseconds commandTimeout = 10s;
+// Where Wine's X11 driver keeps the X window of a top-level window; properties are readable from any process.
+constexpr wchar_t xWindowProperty[] = L"__wine_x11_whole_window";
 
-// Exits with 0 when the focused window's name is the first argument.
-constexpr wchar_t focusTest[] = LR"sh([ "$(xdotool getwindowfocus getwindowname 2>/dev/null)" = "$1" ])sh";
+// The focus wait has its own limit, so that the shell ends, and reports, before the driver stops waiting.
+constexpr wchar_t focusShell[] = LR"(timeout 5 xdotool windowfocus --sync "$1")";
 
 } // namespace
 
-bool WaitForXInputFocus(const std::wstring& windowName, std::chrono::milliseconds timeout) {
-  return WaitFor(timeout, [&] {
-    return RunHostCommand({L"sh", L"-c", focusTest, L"sh", windowName}, commandTimeout) == 0;
-  });
+std::uintptr_t XWindowOf(HWND window) { return reinterpret_cast<std::uintptr_t>(GetPropW(window, xWindowProperty)); }
+
+bool GiveXInputFocus(HWND window) {
+  const std::uintptr_t xWindow = XWindowOf(window);
+  return xWindow != 0 && RunHostCommand({L"/bin/sh", L"-c", focusShell, L"sh", std::to_wstring(xWindow)},
+                                        std::chrono::seconds(15)) == 0;
 }
 
 } // namespace e2e

@@ -7,12 +7,13 @@
 #include <vector>
 
 #include "Commands.h"
+#include "MainWindow.h"
 #include "ProcessUsage.h"
 #include "Scenarios.h"
 #include "support/Text.h"
 #include "support/Wait.h"
 
-namespace robust {
+namespace e2e {
 
 namespace {
 
@@ -32,11 +33,16 @@ constexpr int sampleEvery = 10;
 // Growth allowed after the warm-up, not counting its two largest steps between samples. Wine's heap now and
 // then takes a step (one of some 1.2 MiB; once another of some 240 KiB) at any point of a run and stays flat
 // after it; a leak instead grows in every tenth. Measured under Wine 8 over the 90 cycles after the warm-up, the rest
-// grew by 0 to 8 KiB (page steps of 4 KiB), so 32 KiB leaves room for the heap's own bookkeeping yet catches a leak of
-// 200 bytes per greeting box, 80 per fullscreen round trip or 400 per file dialog. Windows: none; Wine's file dialog
+// grew by 0 to 8 KiB (page steps of 4 KiB), so 32 KiB leaves room for the heap's own bookkeeping. A leak of 3000 bytes
+// per greeting box shows (planted: some 340 KiB); one of 300 bytes did not, as it fits in room the heap had already
+// taken, in both images: private bytes see a leak only once it outgrows that. Windows: none; Wine's file dialog
 // leaves one of its panes behind for a few seconds now and then, so the count is polled for.
 constexpr std::uint64_t privateBytesAllowance = 32 * 1024;
 constexpr std::size_t excusedSteps = 2;
+// The shipped 32-bit image under emulation takes a third step, of 32 to 40 KiB, once in a run (seen in three runs of
+// five; the rest grew by 0 to 16 KiB), so one more step is excused there; the planted leak of 3000 bytes per greeting
+// box still showed (some 370 KiB).
+constexpr std::size_t excusedStepsOf32BitImage = 3;
 constexpr std::size_t windowsAllowance = 0;
 // USER and GDI objects: GetGuiResources answers 0 under Wine, so no allowance could be measured; none is given
 // beyond what the warm-up made, until it is measured on Windows.
@@ -61,29 +67,31 @@ struct Timing {
 };
 
 // The private bytes gained from the first sample to the last, less the largest gains between two samples.
-std::uint64_t GrowthBesidesLargestSteps(const std::vector<std::uint64_t>& samples) {
+std::uint64_t GrowthBesidesLargestSteps(const std::vector<std::uint64_t>& samples, std::size_t excused) {
   std::vector<std::uint64_t> gains;
   for (std::size_t i = 1; i < samples.size(); ++i) {
     gains.push_back(samples[i] > samples[i - 1] ? samples[i] - samples[i - 1] : 0);
   }
   std::sort(gains.begin(), gains.end(), std::greater<>());
   std::uint64_t growth = 0;
-  for (std::size_t i = excusedSteps; i < gains.size(); ++i) growth += gains[i];
+  for (std::size_t i = excused; i < gains.size(); ++i) growth += gains[i];
   return growth;
 }
 
-void CheckGrowth(e2e::Checker& check, const e2e::Process& process, const Usage& warm,
-                 std::vector<std::uint64_t> privateSamples) {
+void CheckGrowth(Checker& check, const Process& process, const Usage& warm, std::vector<std::uint64_t> privateSamples) {
   Usage end;
-  e2e::WaitFor(stateTimeout, [&] {
+  WaitFor(stateTimeout, [&] {
     end = ReadUsage(process.Handle(), process.Id());
     return end.windows <= warm.windows + windowsAllowance;
   });
   std::printf("at the end: %s; more windows than after warm-up: %s\n", Describe(end).c_str(),
               MoreWindows(warm, end).c_str());
   privateSamples.push_back(end.privateBytes);
-  const std::uint64_t growth = GrowthBesidesLargestSteps(privateSamples);
-  std::printf("private bytes gained after the warm-up, besides the %zu largest steps: %llu KiB\n", excusedSteps,
+  BOOL emulated = FALSE;
+  const std::size_t excused =
+      IsWow64Process(process.Handle(), &emulated) && emulated ? excusedStepsOf32BitImage : excusedSteps;
+  const std::uint64_t growth = GrowthBesidesLargestSteps(privateSamples, excused);
+  std::printf("private bytes gained after the warm-up, besides the %zu largest steps: %llu KiB\n", excused,
               static_cast<unsigned long long>(growth / 1024));
   const std::string privateMeasure =
       "private bytes gained after the warm-up (" + std::to_string(warm.privateBytes / 1024) +
@@ -108,8 +116,8 @@ void CheckGrowth(e2e::Checker& check, const e2e::Process& process, const Usage& 
 
 } // namespace
 
-void SoakScenario(e2e::Checker& check, const std::wstring& program, const std::wstring&) {
-  const e2e::Process process = e2e::Process::Launch(program);
+void SoakScenario(Checker& check, const std::wstring& program) {
+  const Process process = Process::Launch(program);
   const HWND window = RequireWindow(check, process, L"TForm1");
   check.Require(true, process.WaitUntilIdle(stateTimeout), "program idle after start-up");
   const FrameState first = ReadFrame(window);
@@ -127,14 +135,14 @@ void SoakScenario(e2e::Checker& check, const std::wstring& program, const std::w
   std::vector<std::uint64_t> privateSamples;
   const auto started = Clock::now();
   for (int cycle = 1; cycle <= cycles; ++cycle) {
-    const e2e::Checker::Case named(check, "cycle " + std::to_string(cycle));
+    const Checker::Case named(check, "cycle " + std::to_string(cycle));
     for (int i = 0; i < fullscreenPerCycle; ++i) {
       fullscreenTiming.Run([&] { FullscreenRoundTrip(check, window, fullscreen, first); });
     }
     for (int i = 0; i < greetingsPerCycle; ++i) {
       greetingTiming.Run([&] {
         const std::wstring boxClass = GreetingRoundTrip(check, process, window, greeting);
-        if (greetingTiming.count == 0) std::printf("greeting box: class %s\n", e2e::ToUtf8(boxClass).c_str());
+        if (greetingTiming.count == 0) std::printf("greeting box: class %s\n", ToUtf8(boxClass).c_str());
       });
     }
     for (int i = 0; i < fileDialogsPerCycle; ++i) {
@@ -160,7 +168,7 @@ void SoakScenario(e2e::Checker& check, const std::wstring& program, const std::w
   check.Equal(false, IsZoomed(window) != FALSE, "main window zoomed after the run");
   process.WaitUntilIdle(stateTimeout);
   CheckGrowth(check, process, warm, std::move(privateSamples));
-  e2e::CheckClosesCleanly(check, process, window, exitTimeout);
+  CheckClosesCleanly(check, process, window, exitTimeout);
 }
 
-} // namespace robust
+} // namespace e2e

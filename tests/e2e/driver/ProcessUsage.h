@@ -8,7 +8,7 @@
 #include <map>
 #include <string>
 
-namespace robust {
+namespace e2e {
 
 struct Usage {
   // PagefileUsage: Wine leaves PrivateUsage at 0 and counts private memory here; on Windows the two agree.
@@ -26,4 +26,4 @@ std::string Describe(const Usage& usage);
 // The classes of which `later` has more windows than `earlier`, with the numbers, or "none".
 std::string MoreWindows(const Usage& earlier, const Usage& later);
 
-} // namespace robust
+} // namespace e2e

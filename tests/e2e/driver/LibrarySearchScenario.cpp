@@ -1,24 +1,22 @@
 #include <windows.h>
 
-#include <psapi.h>
-
 #include <algorithm>
 #include <cstdio>
-#include <cwctype>
 #include <stdexcept>
 #include <vector>
 
 #include "Commands.h"
+#include "MainWindow.h"
 #include "Scenarios.h"
+#include "support/Image.h"
+#include "support/ModuleVersion.h"
 #include "support/Text.h"
 #include "support/Wait.h"
 #include "support/WindowQuery.h"
 
-namespace robust {
+namespace e2e {
 
 namespace {
-
-using e2e::Checker;
 
 // The library the program itself loads at run time, and libraries the system loads on its behalf once it
 // runs (themes, composition, the file dialog's parts). The program's static imports are not among them: those
@@ -26,11 +24,6 @@ using e2e::Checker;
 constexpr const wchar_t* plantedNames[] = {L"shcore.dll",  L"uxtheme.dll",  L"dwmapi.dll",        L"version.dll",
                                            L"propsys.dll", L"comdlg32.dll", L"explorerframe.dll", L"msctf.dll"};
 constexpr wchar_t markSuffix[] = L".loaded";
-
-std::wstring Lowercase(std::wstring text) {
-  for (wchar_t& c : text) c = static_cast<wchar_t>(std::towlower(c));
-  return text;
-}
 
 bool Exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
@@ -43,7 +36,7 @@ public:
     path_ = std::wstring(temporary, length) + L"pellacord-planted-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
             std::to_wstring(GetTickCount64());
     if (!CreateDirectoryW(path_.c_str(), nullptr)) {
-      throw std::runtime_error("cannot make " + e2e::ToUtf8(path_) + ": " + e2e::DescribeError(GetLastError()));
+      throw std::runtime_error("cannot make " + ToUtf8(path_) + ": " + DescribeError(GetLastError()));
     }
   }
   PlantingFolder(const PlantingFolder&) = delete;
@@ -63,7 +56,7 @@ public:
   std::wstring Copy(const std::wstring& source, const std::wstring& name) {
     const std::wstring target = Path(name);
     if (!CopyFileW(source.c_str(), target.c_str(), TRUE)) {
-      throw std::runtime_error("cannot copy " + e2e::ToUtf8(source) + ": " + e2e::DescribeError(GetLastError()));
+      throw std::runtime_error("cannot copy " + ToUtf8(source) + ": " + DescribeError(GetLastError()));
     }
     copies_.push_back(name);
     return target;
@@ -99,26 +92,20 @@ private:
   std::wstring former_;
 };
 
-std::vector<std::wstring> ModulePaths(HANDLE process) {
-  std::vector<HMODULE> modules(512);
-  DWORD needed = 0;
-  if (!EnumProcessModulesEx(process, modules.data(), static_cast<DWORD>(modules.size() * sizeof(HMODULE)), &needed,
-                            LIST_MODULES_ALL)) {
-    return {};
+// The system directory that a process of the image loads system libraries from: a 32-bit one's is the
+// 32-bit system directory.
+std::wstring SystemDirectoryOf(HANDLE process) {
+  wchar_t directory[MAX_PATH]{};
+  BOOL emulated = FALSE;
+  if (IsWow64Process(process, &emulated) && emulated) {
+    return std::wstring(directory, GetSystemWow64DirectoryW(directory, MAX_PATH));
   }
-  modules.resize(std::min<std::size_t>(modules.size(), needed / sizeof(HMODULE)));
-  std::vector<std::wstring> paths;
-  for (HMODULE module : modules) {
-    wchar_t path[MAX_PATH]{};
-    const DWORD length = GetModuleFileNameExW(process, module, path, MAX_PATH);
-    if (length > 0) paths.emplace_back(path, length);
-  }
-  return paths;
+  return std::wstring(directory, GetSystemDirectoryW(directory, MAX_PATH));
 }
 
-std::wstring SystemDirectory() {
-  wchar_t directory[MAX_PATH]{};
-  return std::wstring(directory, GetSystemDirectoryW(directory, MAX_PATH));
+// Whether the library is of the driver's own kind, so that the driver can load it itself.
+bool LoadableHere(const std::wstring& library) {
+  return DescribeImage(library) == (sizeof(void*) == 8 ? "PE32+, x86-64" : "PE32, x86");
 }
 
 } // namespace
@@ -126,10 +113,13 @@ std::wstring SystemDirectory() {
 void LibrarySearchScenario(Checker& check, const std::wstring& program, const std::wstring& planted) {
   PlantingFolder folder;
   for (const wchar_t* name : plantedNames) folder.Copy(planted, name);
-  std::printf("folder: %s\n", e2e::ToUtf8(folder.Path()).c_str());
+  std::printf("folder: %s\n", ToUtf8(folder.Path()).c_str());
 
-  // The marks can appear: a planted library leaves its mark when loaded, here into the driver itself.
-  {
+  // The marks can appear: a planted library leaves its mark when loaded, here into the driver itself; a
+  // library of the other kind than the driver, planted for the 32-bit image, is proven by the 64-bit run.
+  if (!LoadableHere(planted)) {
+    std::printf("the planted library is not of the driver's kind: its mark is proven by the 64-bit build's run\n");
+  } else {
     const std::wstring path = folder.Path(plantedNames[0]);
     const HMODULE loaded = LoadLibraryExW(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
     check.Require(true, loaded != nullptr, "a planted library loads when asked for by its path");
@@ -142,11 +132,11 @@ void LibrarySearchScenario(Checker& check, const std::wstring& program, const st
   const std::wstring copy = folder.Copy(program, L"Pellacord.exe");
   // The folder is also the current directory, the other place a plain library search looks early.
   const CurrentDirectory current(folder.Path());
-  const e2e::Process process = e2e::Process::Launch(copy);
-  const HWND window = RequireWindow(check, process, L"TForm1");
+  const Process process = Process::Launch(copy);
+  const HWND window = RequireWindow(check, process, mainWindowClass);
   check.Equal(true, process.WaitUntilIdle(stateTimeout), "program idle after start-up");
   // Laid out by the planted shcore.dll's answer, the window would be twice as large.
-  check.Equal(e2e::Size{624, 441}, e2e::ClientSize(window), "client size at 96 DPI");
+  check.Equal(Size{624, 441}, ClientSize(window), "client size at 96 DPI");
 
   // Each command, so that what they load on first use (the dialogs, the shell's parts) is loaded too.
   const FrameState framed = ReadFrame(window);
@@ -154,16 +144,16 @@ void LibrarySearchScenario(Checker& check, const std::wstring& program, const st
   FileDialogRoundTrip(check, process, window, RequireChild(check, window, L"File-Dlg"));
   FullscreenRoundTrip(check, window, RequireChild(check, window, L"Fullscreen"), framed);
 
-  const std::vector<std::wstring> modules = ModulePaths(process.Handle());
+  const std::vector<std::wstring> modules = LoadedModulePaths(process.Handle(), L"");
   check.Equal(true, !modules.empty(), "the program's modules can be listed");
   const std::wstring folderPrefix = Lowercase(folder.Path() + L"\\");
-  const std::wstring systemShcore = Lowercase(SystemDirectory() + L"\\shcore.dll");
+  const std::wstring systemShcore = Lowercase(SystemDirectoryOf(process.Handle()) + L"\\shcore.dll");
   bool systemShcoreLoaded = false;
   std::string namedFromFolder;
   for (const std::wstring& module : modules) {
     const std::wstring path = Lowercase(module);
     if (path == systemShcore) systemShcoreLoaded = true;
-    if (path.starts_with(folderPrefix) && path != Lowercase(copy)) namedFromFolder += " " + e2e::ToUtf8(module);
+    if (path.starts_with(folderPrefix) && path != Lowercase(copy)) namedFromFolder += " " + ToUtf8(module);
   }
   // Not a check: Wine names some of its own libraries, loaded before the program runs, after a file of the same
   // name it found beside the program, though it runs its own code (the marks tell). On Windows these would be
@@ -171,11 +161,11 @@ void LibrarySearchScenario(Checker& check, const std::wstring& program, const st
   std::printf("%zu modules; named by a path in the program's folder:%s\n", modules.size(),
               namedFromFolder.empty() ? " none" : namedFromFolder.c_str());
   // The program asks for shcore.dll to lay out its window: it comes from the system directory.
-  check.Equal(true, systemShcoreLoaded, "shcore.dll loaded from " + e2e::ToUtf8(SystemDirectory()));
+  check.Equal(true, systemShcoreLoaded, "shcore.dll loaded from " + ToUtf8(SystemDirectoryOf(process.Handle())));
   check.Equal(std::wstring(L"none"), folder.Marked(), "planted libraries loaded while the program runs");
 
-  e2e::CheckClosesCleanly(check, process, window, exitTimeout);
+  CheckClosesCleanly(check, process, window, exitTimeout);
   check.Equal(std::wstring(L"none"), folder.Marked(), "planted libraries loaded by the time the program ended");
 }
 
-} // namespace robust
+} // namespace e2e

@@ -5,13 +5,13 @@
 #include "support/Text.h"
 #include "support/WindowQuery.h"
 
-namespace robust {
+namespace e2e {
 
 namespace {
 
 void Count(Usage& usage, HWND window) {
   ++usage.windows;
-  ++usage.windowClasses[e2e::ClassName(window)];
+  ++usage.windowClasses[ClassName(window)];
 }
 
 BOOL CALLBACK CountChild(HWND window, LPARAM usage) {
@@ -28,7 +28,7 @@ Usage ReadUsage(HANDLE process, DWORD processId) {
   if (GetProcessMemoryInfo(process, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters), sizeof counters)) {
     usage.privateBytes = counters.PrivateUsage != 0 ? counters.PrivateUsage : counters.PagefileUsage;
   }
-  for (HWND window : e2e::TopLevelWindows(processId)) {
+  for (HWND window : TopLevelWindows(processId)) {
     Count(usage, window);
     EnumChildWindows(window, CountChild, reinterpret_cast<LPARAM>(&usage));
   }
@@ -49,9 +49,9 @@ std::string MoreWindows(const Usage& earlier, const Usage& later) {
     const int was = before == earlier.windowClasses.end() ? 0 : before->second;
     if (count <= was) continue;
     if (!more.empty()) more += ", ";
-    more += e2e::ToUtf8(windowClass) + " " + std::to_string(was) + " -> " + std::to_string(count);
+    more += ToUtf8(windowClass) + " " + std::to_string(was) + " -> " + std::to_string(count);
   }
   return more.empty() ? "none" : more;
 }
 
-} // namespace robust
+} // namespace e2e
