@@ -65,6 +65,19 @@ struct FakeTaskbar {
 
 constexpr TRect kPrimary{0, 0, 1920, 1080};
 
+// A window on the given monitors, with the toggle's two saved values; Click() is a click on the button.
+struct ToggledWindow {
+  explicit ToggledWindow(std::vector<FakeMonitor> monitors, int nearest = 0)
+      : screen{std::move(monitors), nearest, {}} {}
+  void Click() { ToggleFullscreen(form, screen, taskbar, rect, ws); }
+
+  FakeForm form;
+  FakeTaskbar taskbar{form.calls};
+  FakeScreen screen;
+  TRect rect;
+  TWindowState ws = wsNormal;
+};
+
 TEST(FullscreenToggle, EntersOverTheNearestMonitorAndLeavesToTheSavedRectangle) {
   const struct {
     const char* name;
@@ -88,77 +101,62 @@ TEST(FullscreenToggle, EntersOverTheNearestMonitorAndLeavesToTheSavedRectangle) 
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    FakeForm form;
-    FakeTaskbar taskbar{form.calls};
-    FakeScreen screen{c.monitors, c.nearest, {}};
-    TRect rect;
-    TWindowState ws = wsMinimized;
+    ToggledWindow window(c.monitors, c.nearest);
+    window.ws = wsMinimized;
 
-    ToggleFullscreen(form, screen, taskbar, rect, ws);
-    EXPECT_EQ(form.calls, c.entry);
-    EXPECT_EQ(screen.lookups, (std::vector<std::string>{"window 42 nearest"}));
-    EXPECT_EQ(rect, (TRect{100, 50, 740, 530}));
-    EXPECT_EQ(ws, wsNormal);
-    EXPECT_EQ(form.WindowState(), wsNormal);
+    window.Click();
+    EXPECT_EQ(window.form.calls, c.entry);
+    EXPECT_EQ(window.screen.lookups, (std::vector<std::string>{"window 42 nearest"}));
+    EXPECT_EQ(window.rect, (TRect{100, 50, 740, 530}));
+    EXPECT_EQ(window.ws, wsNormal);
+    EXPECT_EQ(window.form.WindowState(), wsNormal);
 
-    form.calls.clear();
-    ToggleFullscreen(form, screen, taskbar, rect, ws);
-    EXPECT_EQ(form.calls, (Calls{"border sizeable", "taskbar 42 framed", "bounds 100,50 640x480"}));
-    EXPECT_EQ(form.BoundsRect(), (TRect{100, 50, 740, 530}));
-    EXPECT_EQ(screen.lookups.size(), 1u);
+    window.form.calls.clear();
+    window.Click();
+    EXPECT_EQ(window.form.calls, (Calls{"border sizeable", "taskbar 42 framed", "bounds 100,50 640x480"}));
+    EXPECT_EQ(window.form.BoundsRect(), (TRect{100, 50, 740, 530}));
+    EXPECT_EQ(window.screen.lookups.size(), 1u);
   }
 }
 
 TEST(FullscreenToggle, FromMaximizedStaysMaximizedAndNeverAppliesTheSavedRectangle) {
-  FakeForm form;
-  FakeTaskbar taskbar{form.calls};
-  form.windowState = wsMaximized;
-  FakeScreen screen{{{1, kPrimary}}, 0, {}};
-  TRect rect;
-  TWindowState ws = wsNormal;
+  ToggledWindow window({{1, kPrimary}});
+  window.form.windowState = wsMaximized;
 
-  ToggleFullscreen(form, screen, taskbar, rect, ws);
-  EXPECT_EQ(ws, wsMaximized);
-  EXPECT_EQ(form.WindowState(), wsMaximized);
+  window.Click();
+  EXPECT_EQ(window.ws, wsMaximized);
+  EXPECT_EQ(window.form.WindowState(), wsMaximized);
   // Windows would not take a window that is still maximized for a fullscreen one: the shell is told.
-  EXPECT_EQ(form.calls, (Calls{"border none", "bounds 0,0 1920x1080", "taskbar 42 fullscreen"}));
-  form.calls.clear();
-  ToggleFullscreen(form, screen, taskbar, rect, ws);
+  EXPECT_EQ(window.form.calls, (Calls{"border none", "bounds 0,0 1920x1080", "taskbar 42 fullscreen"}));
+  window.form.calls.clear();
+  window.Click();
   // Setting the state it already has is the form's no-op; the toggle still asks for it and stops there.
-  EXPECT_EQ(form.calls, (Calls{"border sizeable", "taskbar 42 framed", "state 2"}));
-  EXPECT_EQ(form.BoundsRect(), kPrimary);
+  EXPECT_EQ(window.form.calls, (Calls{"border sizeable", "taskbar 42 framed", "state 2"}));
+  EXPECT_EQ(window.form.BoundsRect(), kPrimary);
 }
 
 TEST(FullscreenToggle, LeavingAlwaysGivesASizeableFrame) {
   for (const TFormBorderStyle before : {bsSingle, bsDialog, bsToolWindow, bsSizeToolWin, bsSizeable}) {
-    FakeForm form;
-    FakeTaskbar taskbar{form.calls};
-    form.borderStyle = before;
-    FakeScreen screen{{{1, kPrimary}}, 0, {}};
-    TRect rect;
-    TWindowState ws = wsNormal;
-    ToggleFullscreen(form, screen, taskbar, rect, ws);
-    EXPECT_EQ(form.BorderStyle(), bsNone);
-    ToggleFullscreen(form, screen, taskbar, rect, ws);
-    EXPECT_EQ(form.BorderStyle(), bsSizeable) << static_cast<int>(before);
+    ToggledWindow window({{1, kPrimary}});
+    window.form.borderStyle = before;
+    window.Click();
+    EXPECT_EQ(window.form.BorderStyle(), bsNone);
+    window.Click();
+    EXPECT_EQ(window.form.BorderStyle(), bsSizeable) << static_cast<int>(before);
   }
 }
 
 TEST(FullscreenToggle, RepeatedClicksAlternateAndEachEntrySavesAfresh) {
-  FakeForm form;
-  FakeTaskbar taskbar{form.calls};
-  FakeScreen screen{{{1, kPrimary}}, 0, {}};
-  TRect rect;
-  TWindowState ws = wsNormal;
-  ToggleFullscreen(form, screen, taskbar, rect, ws);
-  ToggleFullscreen(form, screen, taskbar, rect, ws);
-  form.bounds = {10, 20, 410, 320}; // the user moved the framed window
-  ToggleFullscreen(form, screen, taskbar, rect, ws);
-  EXPECT_EQ(form.BoundsRect(), kPrimary);
-  EXPECT_EQ(rect, (TRect{10, 20, 410, 320}));
-  ToggleFullscreen(form, screen, taskbar, rect, ws);
-  EXPECT_EQ(form.BoundsRect(), (TRect{10, 20, 410, 320}));
-  EXPECT_EQ(form.BorderStyle(), bsSizeable);
+  ToggledWindow window({{1, kPrimary}});
+  window.Click();
+  window.Click();
+  window.form.bounds = {10, 20, 410, 320}; // the user moved the framed window
+  window.Click();
+  EXPECT_EQ(window.form.BoundsRect(), kPrimary);
+  EXPECT_EQ(window.rect, (TRect{10, 20, 410, 320}));
+  window.Click();
+  EXPECT_EQ(window.form.BoundsRect(), (TRect{10, 20, 410, 320}));
+  EXPECT_EQ(window.form.BorderStyle(), bsSizeable);
 }
 
 TEST(FullscreenToggle, OverflowRaisesAfterTheFrameChangedAndKeepsWhatWasSaved) {
@@ -176,22 +174,18 @@ TEST(FullscreenToggle, OverflowRaisesAfterTheFrameChangedAndKeepsWhatWasSaved) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    FakeForm form;
-    FakeTaskbar taskbar{form.calls};
-    FakeScreen screen{{{1, c.entering ? c.rectangle : kPrimary}}, 0, {}};
-    TRect rect;
-    TWindowState ws = wsNormal;
+    ToggledWindow window({{1, c.entering ? c.rectangle : kPrimary}});
     if (!c.entering) {
-      form.borderStyle = bsNone;
-      rect = c.rectangle;
+      window.form.borderStyle = bsNone;
+      window.rect = c.rectangle;
     }
-    EXPECT_THROW(ToggleFullscreen(form, screen, taskbar, rect, ws), EIntOverflow);
-    EXPECT_EQ(form.calls, c.calls);
+    EXPECT_THROW(window.Click(), EIntOverflow);
+    EXPECT_EQ(window.form.calls, c.calls);
     const TRect expectedRect = c.entering ? TRect{100, 50, 740, 530} : c.rectangle;
-    EXPECT_EQ(rect, expectedRect);
-    EXPECT_EQ(ws, wsNormal);
+    EXPECT_EQ(window.rect, expectedRect);
+    EXPECT_EQ(window.ws, wsNormal);
     // The next click takes the branch the frame now selects.
-    EXPECT_EQ(form.BorderStyle(), c.entering ? bsNone : bsSizeable);
+    EXPECT_EQ(window.form.BorderStyle(), c.entering ? bsNone : bsSizeable);
   }
 }
 
@@ -203,15 +197,11 @@ TEST(FullscreenToggle, WithoutAMonitorToCoverTheFrameComesBackAndTheWindowStays)
   } cases[] = {{"no monitor", -1, {}}, {"empty rectangle", 0, {}}, {"inverted rectangle", 0, {100, 100, 0, 0}}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    FakeForm form;
-    FakeTaskbar taskbar{form.calls};
-    FakeScreen screen{{{1, c.bounds}}, c.nearest, {}};
-    TRect rect;
-    TWindowState ws = wsNormal;
-    ToggleFullscreen(form, screen, taskbar, rect, ws);
-    EXPECT_EQ(form.calls, (Calls{"border none", "border sizeable"}));
-    EXPECT_EQ(form.BoundsRect(), (TRect{100, 50, 740, 530}));
-    EXPECT_EQ(form.BorderStyle(), bsSizeable);
+    ToggledWindow window({{1, c.bounds}}, c.nearest);
+    window.Click();
+    EXPECT_EQ(window.form.calls, (Calls{"border none", "border sizeable"}));
+    EXPECT_EQ(window.form.BoundsRect(), (TRect{100, 50, 740, 530}));
+    EXPECT_EQ(window.form.BorderStyle(), bsSizeable);
   }
 }
 
