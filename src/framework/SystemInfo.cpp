@@ -31,37 +31,6 @@ FileVersion ReadModuleFileVersion(HMODULE module) noexcept {
   return {};
 }
 
-// The activation context made from the image's own manifest, active on this thread while the object lives.
-class ManifestContextActive {
-public:
-  ManifestContextActive() noexcept {
-    ACTCTXW context{sizeof context};
-    context.dwFlags = ACTCTX_FLAG_HMODULE_VALID | ACTCTX_FLAG_RESOURCE_NAME_VALID;
-    context.hModule = GetModuleHandleW(nullptr);
-    context.lpResourceName = CREATEPROCESS_MANIFEST_RESOURCE_ID;
-    context_ = CreateActCtxW(&context);
-    if (context_ != INVALID_HANDLE_VALUE && !ActivateActCtx(context_, &cookie_)) cookie_ = 0;
-  }
-  ~ManifestContextActive() {
-    if (cookie_ != 0) DeactivateActCtx(0, cookie_);
-    if (context_ != INVALID_HANDLE_VALUE) ReleaseActCtx(context_);
-  }
-  ManifestContextActive(const ManifestContextActive&) = delete;
-  ManifestContextActive& operator=(const ManifestContextActive&) = delete;
-
-private:
-  HANDLE context_ = INVALID_HANDLE_VALUE;
-  ULONG_PTR cookie_ = 0;
-};
-
-// The common-controls library that the manifest selects, loaded by name under the manifest's own context:
-// whatever context the calling thread has active, and whether or not an import or another library has loaded
-// one already. Without a manifest it is system32's.
-UniqueModule LoadManifestCommonControls() noexcept {
-  const ManifestContextActive active;
-  return LoadSystemLibrary(L"comctl32.dll");
-}
-
 } // namespace
 
 std::uint32_t Win32MajorVersion() noexcept {
@@ -70,8 +39,6 @@ std::uint32_t Win32MajorVersion() noexcept {
 }
 
 FileVersion CommonControlsVersion() noexcept {
-  // Kept loaded for the process's life, so that the library read is the one the program's boxes then use.
-  static const UniqueModule commonControls = LoadManifestCommonControls();
-  static const FileVersion version = ReadModuleFileVersion(commonControls.get());
+  static const FileVersion version = ReadModuleFileVersion(ManifestCommonControls());
   return version;
 }

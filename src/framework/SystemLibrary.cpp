@@ -8,6 +8,29 @@ template <class Function> Function GetProc(HMODULE module, const char* name) noe
   return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)));
 }
 
+// The activation context made from the image's own manifest, active on this thread while the object lives.
+class ManifestContextActive {
+public:
+  ManifestContextActive() noexcept {
+    ACTCTXW context{sizeof context};
+    context.dwFlags = ACTCTX_FLAG_HMODULE_VALID | ACTCTX_FLAG_RESOURCE_NAME_VALID;
+    context.hModule = GetModuleHandleW(nullptr);
+    context.lpResourceName = CREATEPROCESS_MANIFEST_RESOURCE_ID;
+    context_ = CreateActCtxW(&context);
+    if (context_ != INVALID_HANDLE_VALUE && !ActivateActCtx(context_, &cookie_)) cookie_ = 0;
+  }
+  ~ManifestContextActive() {
+    if (cookie_ != 0) DeactivateActCtx(0, cookie_);
+    if (context_ != INVALID_HANDLE_VALUE) ReleaseActCtx(context_);
+  }
+  ManifestContextActive(const ManifestContextActive&) = delete;
+  ManifestContextActive& operator=(const ManifestContextActive&) = delete;
+
+private:
+  HANDLE context_ = INVALID_HANDLE_VALUE;
+  ULONG_PTR cookie_ = 0;
+};
+
 } // namespace
 
 std::wstring ModuleFileName(HMODULE module) {
@@ -28,9 +51,17 @@ UniqueModule LoadSystemLibrary(const wchar_t* name) noexcept {
   return UniqueModule(LoadLibraryExW(name, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32));
 }
 
+HMODULE ManifestCommonControls() noexcept {
+  // Kept loaded for the process's life, so that the library whose version is read is the one boxes then use.
+  static const UniqueModule commonControls = [] {
+    const ManifestContextActive active;
+    return LoadSystemLibrary(L"comctl32.dll");
+  }();
+  return commonControls.get();
+}
+
 decltype(&::TaskDialogIndirect) LateBound::TaskDialogIndirect() noexcept {
-  static const auto function =
-      GetProc<decltype(&::TaskDialogIndirect)>(GetModuleHandleW(L"comctl32.dll"), "TaskDialogIndirect");
+  static const auto function = GetProc<decltype(&::TaskDialogIndirect)>(ManifestCommonControls(), "TaskDialogIndirect");
   return function;
 }
 
