@@ -206,12 +206,16 @@ void TForm::ScaleForDpi(std::int32_t dpi) {
 }
 
 void TForm::ApplyClientSize() {
+  const SIZE outer = OuterSize(clientWidth_, clientHeight_, pixelsPerInch_);
+  SetWindowPos(Handle(), nullptr, 0, 0, outer.cx, outer.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+SIZE TForm::OuterSize(std::int32_t clientWidth, std::int32_t clientHeight, std::int32_t dpi) {
   HWND window = Handle();
-  const auto style = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE));
-  const auto exStyle = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_EXSTYLE));
-  const RECT outer = OuterRectForClient(clientWidth_, clientHeight_, style, exStyle, pixelsPerInch_);
-  SetWindowPos(window, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
-               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  const RECT outer =
+      OuterRectForClient(clientWidth, clientHeight, static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE)),
+                         static_cast<DWORD>(GetWindowLongPtrW(window, GWL_EXSTYLE)), dpi);
+  return {outer.right - outer.left, outer.bottom - outer.top};
 }
 
 void TForm::SetBorderStyle(TFormBorderStyle style) {
@@ -432,11 +436,8 @@ LRESULT TForm::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     const auto dpi = static_cast<std::int32_t>(wParam);
     RECT client{};
     GetClientRect(window, &client);
-    const RECT outer = OuterRectForClient(MulDivRound(client.right, dpi, pixelsPerInch_),
-                                          MulDivRound(client.bottom, dpi, pixelsPerInch_),
-                                          static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE)),
-                                          static_cast<DWORD>(GetWindowLongPtrW(window, GWL_EXSTYLE)), dpi);
-    *reinterpret_cast<SIZE*>(lParam) = {outer.right - outer.left, outer.bottom - outer.top};
+    *reinterpret_cast<SIZE*>(lParam) =
+        OuterSize(MulDivRound(client.right, dpi, pixelsPerInch_), MulDivRound(client.bottom, dpi, pixelsPerInch_), dpi);
     return TRUE;
   }
   case WM_DPICHANGED: {

@@ -88,6 +88,8 @@ private:
   // Rescales the client area, the child controls and the font from the current DPI to `dpi`.
   void ScaleForDpi(std::int32_t dpi);
   void ApplyClientSize();
+  // The outer size of the window, with its styles as they are, around a client area of that size at `dpi`.
+  SIZE OuterSize(std::int32_t clientWidth, std::int32_t clientHeight, std::int32_t dpi);
   void ApplyFontToControls();
   void SelectNext(bool forward);
   std::vector<TWinControl*> ChildrenInTabOrder() const;
