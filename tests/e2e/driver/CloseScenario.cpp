@@ -1,7 +1,8 @@
+// WM_CLOSE ends the process with exit code 0.
+
 #include <optional>
 
 #include "MainWindow.h"
-#include "Scenarios.h"
 #include "support/Closing.h"
 #include "support/WindowQuery.h"
 

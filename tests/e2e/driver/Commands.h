@@ -15,6 +15,7 @@
 #include "support/Geometry.h"
 #include "support/Process.h"
 #include "support/Timeouts.h"
+#include "support/WindowCensus.h"
 
 namespace e2e {
 
@@ -37,8 +38,9 @@ std::string Describe(const FrameState& state);
 
 // Two clicks on "Fullscreen": borderless over the monitor, then framed as `framed` again.
 void FullscreenRoundTrip(Checker& check, HWND window, HWND button, const FrameState& framed);
-// The greeting box reads "Alles klar" and closes by a click on its OK button.
-void CloseGreetingBox(Checker& check, const Process& process, HWND window, HWND box);
+// The greeting box reads "Alles klar" and closes by a click on its OK button; the census is the one that saw
+// it open.
+void CloseGreetingBox(Checker& check, WindowCensus& opened, HWND window, HWND box);
 // A click on the button opens the greeting box, which a click on its OK button closes. Returns the box's
 // class, which tells the route the framework took.
 std::wstring GreetingRoundTrip(Checker& check, const Process& process, HWND window, HWND button);

@@ -1,5 +1,6 @@
+// The same at 144 DPI.
+
 #include "MainWindow.h"
-#include "Scenarios.h"
 #include "support/DpiSetting.h"
 
 namespace e2e {

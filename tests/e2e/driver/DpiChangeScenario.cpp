@@ -1,3 +1,5 @@
+// The test program: the window and its buttons after a DPI change.
+
 #include <array>
 #include <optional>
 #include <string>
@@ -6,7 +8,6 @@
 #include "MainWindow.h"
 #include "ModalWindows.h"
 #include "ProbeWindow.h"
-#include "Scenarios.h"
 #include "support/Closing.h"
 #include "support/DpiSetting.h"
 #include "support/Text.h"

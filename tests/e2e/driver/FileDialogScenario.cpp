@@ -1,42 +1,19 @@
-#include <optional>
+// The file-open dialog in one process: owner, cancel in its ways, a confirmed file offered again, also past a
+// cancel, and a name whose file does not exist taken as well.
+
 #include <string>
 #include <vector>
 
+#include "FileDialogRounds.h"
 #include "MainWindow.h"
-#include "ModalWindows.h"
-#include "Scenarios.h"
 #include "support/Closing.h"
-#include "support/MessageBoxQuery.h"
 #include "support/TemporaryFolder.h"
-#include "support/Text.h"
 #include "support/Wait.h"
-#include "support/WindowKeys.h"
 #include "support/WindowQuery.h"
 
 namespace e2e {
 
 namespace {
-
-constexpr int openButtonId = IDOK;
-constexpr int cancelButtonId = IDCANCEL;
-
-enum class Ending { cancelButton, cancelCommand, escKey, confirmFile, confirmMissingName };
-enum class NameShown { empty, chosenFile, missingName };
-
-// The names the rounds confirm: a file that exists, and one whose file does not.
-struct Names {
-  std::wstring chosenFile;
-  std::wstring missingName;
-};
-
-// One click on File-Dlg: what the dialog offers as the file name and how it is closed.
-struct Round {
-  const char* name;
-  NameShown nameShown;
-  Ending ending;
-  // A picture of the open dialog is saved under this name; none for most rounds.
-  const wchar_t* screenshot;
-};
 
 // In one process, in this order: the name carries over from a confirmed choice, also past a cancel.
 constexpr Round rounds[] = {
@@ -49,67 +26,6 @@ constexpr Round rounds[] = {
     {"a name that does not exist confirmed", NameShown::chosenFile, Ending::confirmMissingName, nullptr},
     {"after the name that does not exist, Cancel button", NameShown::missingName, Ending::cancelButton, nullptr},
 };
-
-// Buttons of the main window that must not answer a user's click while the dialog is open.
-constexpr std::wstring_view otherButtons[] = {L"Hallo?", L"Fullscreen"};
-
-HWND RequireControl(Checker& check, HWND dialog, int id) {
-  const HWND control = GetDlgItem(dialog, id);
-  check.Require(true, control != nullptr, "a control with identifier " + std::to_string(id) + " in the dialog");
-  return control;
-}
-
-void RunRound(Checker& check, const Process& process, HWND mainWindow, const Round& round, const Names& names) {
-  const Checker::Case named(check, round.name);
-  const Box placeBefore = OuterBox(mainWindow);
-  const LONG_PTR styleBefore = Style(mainWindow);
-  WindowCensus opened(process.Id(), mainWindow);
-  RequirePosted(check, RequireChild(check, mainWindow, L"File-Dlg"), BM_CLICK, 0, 0, "click on File-Dlg");
-  const HWND dialog = RequireOpened(check, opened, "the file dialog");
-
-  check.Require(std::wstring(dialogClass), ClassName(dialog), "class of the dialog");
-  check.Equal(std::wstring(fileDialogCaption), Text(dialog), "caption of the dialog");
-  // Modal over the whole application: owned by its hidden window, not by the main window.
-  const HWND application = ApplicationWindow(process.Id());
-  check.Equal(true, application != nullptr, "the program has an application window");
-  check.Equal(application, Owner(dialog), "owner of the dialog");
-  check.Equal(false, WaitForValue(false, stateTimeout, [&] { return IsWindowEnabled(mainWindow) != FALSE; }),
-              "main window is enabled while the dialog is open");
-  const HWND fileName = RequireControl(check, dialog, fileNameEditId);
-  const std::wstring expectedName = round.nameShown == NameShown::chosenFile    ? names.chosenFile
-                                    : round.nameShown == NameShown::missingName ? names.missingName
-                                                                                : std::wstring();
-  check.Equal(expectedName, WaitForValue(expectedName, stateTimeout, [&] { return ControlText(fileName); }),
-              "file name the dialog offers");
-  SaveSettledScreenshot(process, round.screenshot);
-
-  switch (round.ending) {
-  case Ending::cancelButton:
-    RequirePosted(check, RequireControl(check, dialog, cancelButtonId), BM_CLICK, 0, 0, "click on Cancel");
-    break;
-  case Ending::cancelCommand:
-    RequirePosted(check, dialog, WM_COMMAND, IDCANCEL, 0, "WM_COMMAND IDCANCEL");
-    break;
-  case Ending::escKey:
-    // A user's clicks on the other commands first; the program handles the key after them.
-    ClickButtonsBehind(check, mainWindow, dialog, otherButtons);
-    PressKeysIn(dialog, L"Escape");
-    break;
-  case Ending::confirmFile:
-  case Ending::confirmMissingName:
-    RequireTextSet(check, fileName, round.ending == Ending::confirmFile ? names.chosenFile : names.missingName);
-    RequirePosted(check, RequireControl(check, dialog, openButtonId), BM_CLICK, 0, 0, "click on Open");
-    break;
-  }
-  CheckClosed(check, opened, dialog, "the dialog");
-  CheckBackTo(check, mainWindow);
-  check.Equal(true, process.WaitUntilIdle(stateTimeout), "program becomes idle after the dialog");
-  check.Equal<std::size_t>(0, opened.Sample().size(), "windows open over the main window after the dialog closed");
-  check.Equal<std::size_t>(1, opened.MostAtOnce(), "windows open over the main window at once");
-  check.Equal<std::size_t>(1, opened.Distinct(), "windows opened over the main window in all");
-  check.Equal(placeBefore, OuterBox(mainWindow), "main window's place");
-  check.Equal(styleBefore, Style(mainWindow), "main window's style");
-}
 
 } // namespace
 
@@ -129,25 +45,6 @@ void FileDialogScenario(Checker& check, const std::wstring& program) {
     CheckClosesCleanly(check, process, mainWindow, exitTimeout);
   });
   check.Equal(true, folder.Remove(), "temporary folder removed");
-}
-
-void FileDialogTwoMonitorsScenario(Checker& check, const std::wstring& program) {
-  const std::vector<MonitorAreas> monitors = RequireTwoMonitors(check);
-  // Wholly on the second monitor.
-  constexpr Box place{-700, 200, 500, 400};
-  check.RunCase("main window on the second monitor", [&] {
-    const Process process = Process::Launch(program, {SW_SHOWNORMAL});
-    const HWND mainWindow = RequireMainWindow(check, process);
-    check.Equal(true, process.WaitUntilIdle(stateTimeout), "program becomes idle after start-up");
-    RequireMovedTo(check, mainWindow, place);
-    check.Require(monitors[1].monitor, MonitorOf(mainWindow).monitor, "monitor of the main window");
-    for (const Round& round :
-         {Round{"Cancel button", NameShown::empty, Ending::cancelButton, L"file-dialog-second-monitor"},
-          Round{"IDCANCEL", NameShown::empty, Ending::cancelCommand, nullptr}}) {
-      RunRound(check, process, mainWindow, round, Names{});
-    }
-    CheckClosesCleanly(check, process, mainWindow, exitTimeout);
-  });
 }
 
 } // namespace e2e

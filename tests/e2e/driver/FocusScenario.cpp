@@ -1,9 +1,9 @@
+// First focus, and Tab and Shift+Tab by real key presses.
+
 #include <optional>
 #include <string>
 
 #include "MainWindow.h"
-#include "ProbeWindow.h"
-#include "Scenarios.h"
 #include "support/Closing.h"
 #include "support/Text.h"
 #include "support/Wait.h"
@@ -66,26 +66,6 @@ void FocusScenario(Checker& check, const std::wstring& program) {
     check.Equal(false, Hides(mainWindow, UISF_HIDEFOCUS, false), "main window hides focus rectangles");
     check.Equal(false, Hides(expected, UISF_HIDEFOCUS, false), "focused button hides its focus rectangle");
   }
-}
-
-void FocusCuesScenario(Checker& check, const std::wstring& program) {
-  const Process process = Process::Launch(program, {SW_SHOWNORMAL});
-  const HWND window = RequireProbeWindow(check, process);
-  check.Require(window, WaitForValue(window, stateTimeout, [&] { return ActiveOfThread(window); }),
-                "active window after start-up");
-  check.Equal(true, process.WaitUntilIdle(stateTimeout), "program becomes idle after start-up");
-  check.Equal(std::wstring(L"Cues none"), ClickForReport(check, window, L"Cues"), "cues asked for before any key");
-  for (const wchar_t* keys : {L"Tab", L"shift+Tab"}) {
-    PressKeysIn(window, keys);
-    check.Equal(std::wstring(L"Cues focus"), ClickForReport(check, window, L"Cues"),
-                "cues asked for after " + ToUtf8(keys));
-  }
-  // Alt shows the mnemonics too; Escape leaves the menu mode that its release enters.
-  PressKeysIn(window, L"alt");
-  PressKeysIn(window, L"Escape");
-  check.Equal(std::wstring(L"Cues focus mnemonics"), ClickForReport(check, window, L"Cues"),
-              "cues asked for after Alt");
-  CheckClosesCleanly(check, process, window, exitTimeout);
 }
 
 } // namespace e2e

@@ -10,6 +10,7 @@
 #include "support/Text.h"
 #include "support/Wait.h"
 #include "support/WindowQuery.h"
+#include "support/XFocus.h"
 
 namespace e2e {
 
@@ -75,6 +76,10 @@ void SaveSettledScreenshot(const Process& process, const wchar_t* name) {
   if (const auto path = SaveScreenshot(name)) std::printf("screenshot: %s\n", ToUtf8(*path).c_str());
 }
 
+void KeepXInputFocusOn(Checker& check, HWND mainWindow) {
+  check.Require(true, GiveXInputFocus(mainWindow), "the main window has the X input focus");
+}
+
 void CheckBackTo(Checker& check, HWND window) {
   check.Equal(true, WaitForValue(true, stateTimeout, [&] { return IsWindowEnabled(window) != FALSE; }),
               "main window is enabled");
@@ -94,25 +99,6 @@ std::wstring ControlText(HWND control) {
   }
   text.resize(std::min<std::size_t>(copied, length));
   return text;
-}
-
-std::vector<HWND> VisibleChildren(HWND parent, std::wstring_view baseClass) {
-  std::vector<HWND> found;
-  for (HWND child : ChildrenInZOrder(parent)) {
-    if (IsWindowVisible(child) && Lowercase(BaseClassName(child)) == baseClass) found.push_back(child);
-  }
-  return found;
-}
-
-std::wstring ChildTexts(HWND parent, std::wstring_view baseClass) {
-  std::wstring joined;
-  for (HWND child : VisibleChildren(parent, baseClass)) {
-    const std::wstring text = Text(child);
-    if (text.empty()) continue;
-    if (!joined.empty()) joined += L" | ";
-    joined += text;
-  }
-  return joined;
 }
 
 void RequireTextSet(Checker& check, HWND control, const std::wstring& text) {

@@ -40,6 +40,14 @@ void ClickButtonsBehind(Checker& check, HWND mainWindow, HWND modal, std::span<c
 // nothing without a name. Its path is printed.
 void SaveSettledScreenshot(const Process& process, const wchar_t* name);
 
+// Gives the main window the X input focus before a box over it is closed by anything but a key, and waits
+// until it has it. The program reads the X focus events of the box's opening late, now and then only after the
+// box has closed: its X library can hold them while the box's loop runs. Wine then takes the main window's
+// stale focus-out for a loss of the X focus and hands the foreground to the desktop, unless by then the X focus
+// is on a window of Wine's. So the main window holds it, as a window manager gives it back. X focus alone does
+// not activate a window under Wine: the foreground stays the program's to ask for.
+void KeepXInputFocusOn(Checker& check, HWND mainWindow);
+
 // The main window is enabled and active again, each polled for until the timeout.
 void CheckBackTo(Checker& check, HWND window);
 
@@ -55,11 +63,5 @@ inline constexpr int fileNameEditId = 1152;
 // Sets the text of another process's control with WM_SETTEXT and reads it back; ends the scenario when the
 // control does not take it.
 void RequireTextSet(Checker& check, HWND control, const std::wstring& text);
-
-// The window's visible children built on one system class (named in lower case), in z-order.
-std::vector<HWND> VisibleChildren(HWND parent, std::wstring_view baseClass);
-
-// The non-empty texts of those children, joined by " | ".
-std::wstring ChildTexts(HWND parent, std::wstring_view baseClass);
 
 } // namespace e2e

@@ -47,7 +47,7 @@ HWND CheckErrorBoxControls(Checker& check, HWND box) {
                 WaitForValue(std::wstring(L"error"), stateTimeout, [&] { return SystemIconShown(icon); }),
                 "icon shown by the box");
   }
-  const std::vector<HWND> buttons = VisibleButtons(box);
+  const std::vector<HWND> buttons = VisibleChildren(box, L"button");
   check.Require<std::size_t>(1, buttons.size(), "number of buttons of the box");
   const HWND ok = buttons.front();
   check.Equal(std::wstring(L"OK"), Text(ok), "caption of the button");

@@ -1,8 +1,9 @@
+// The start-up show command, one process per command.
+
 #include <optional>
 #include <string>
 
 #include "MainWindow.h"
-#include "Scenarios.h"
 #include "support/Wait.h"
 #include "support/WindowQuery.h"
 

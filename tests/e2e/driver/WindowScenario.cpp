@@ -1,5 +1,6 @@
+// Class, caption, client size, buttons, z- and tab order, taskbar button and hidden application window.
+
 #include "MainWindow.h"
-#include "Scenarios.h"
 
 namespace e2e {
 

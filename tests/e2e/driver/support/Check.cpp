@@ -40,6 +40,8 @@ void Checker::RunCase(std::string name, const std::function<void()>& run) {
   const Case named(*this, name);
   try {
     run();
+  } catch (const ScenarioSkipped&) {
+    throw;
   } catch (const ScenarioAborted&) {
     std::printf("[%s] case stopped at the first failure it cannot go on from; the next case goes on\n", name.c_str());
   } catch (const std::exception& error) {

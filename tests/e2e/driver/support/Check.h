@@ -32,6 +32,16 @@ public:
   const char* what() const noexcept override { return "scenario aborted"; }
 };
 
+// Thrown by Checker::Skip: the scenario cannot check what it is for where it runs.
+class ScenarioSkipped : public std::exception {
+public:
+  explicit ScenarioSkipped(std::string reason) : reason_(std::move(reason)) {}
+  const char* what() const noexcept override { return reason_.c_str(); }
+
+private:
+  std::string reason_;
+};
+
 class Checker {
 public:
   // The expected value takes the type of the actual one, so literals compare with what the system returns.
@@ -53,6 +63,9 @@ public:
 
   void Fail(std::string_view what, std::string_view expected, std::string_view actual,
             std::source_location where = std::source_location::current());
+
+  // Ends the scenario as not run here, for that reason; the test reports a skip unless a check failed before.
+  [[noreturn]] void Skip(std::string reason) { throw ScenarioSkipped(std::move(reason)); }
 
   int Checks() const noexcept { return checks_; }
   int Failures() const noexcept { return failures_; }

@@ -128,14 +128,6 @@ std::optional<std::wstring> MessageBoxText(HWND box) {
   return std::nullopt;
 }
 
-std::vector<HWND> VisibleButtons(HWND box) {
-  std::vector<HWND> buttons;
-  for (HWND child : ChildrenInZOrder(box)) {
-    if (ClassName(child) == L"Button" && IsWindowVisible(child)) buttons.push_back(child);
-  }
-  return buttons;
-}
-
 HWND IconControl(HWND box) {
   for (HWND child : ChildrenInZOrder(box)) {
     if (IsStatic(child) && IsWindowVisible(child) && (Style(child) & SS_TYPEMASK) == SS_ICON) return child;

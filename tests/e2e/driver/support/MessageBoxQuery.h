@@ -18,8 +18,6 @@ std::vector<HWND> DialogWindows(DWORD processId);
 
 // The text of the box: its Static with id 0xFFFF; nothing when it has none.
 std::optional<std::wstring> MessageBoxText(HWND box);
-// Its visible buttons, from the top of the z-order down.
-std::vector<HWND> VisibleButtons(HWND box);
 // Its visible Static with SS_ICON; null when it has none.
 HWND IconControl(HWND box);
 

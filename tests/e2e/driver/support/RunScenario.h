@@ -10,8 +10,15 @@
 
 namespace e2e {
 
+inline constexpr int exitPassed = 0;
+inline constexpr int exitFailed = 1;
+// What ctest takes for a skip (SKIP_RETURN_CODE), as the harness's own skips.
+inline constexpr int exitSkipped = 77;
+
 // Runs `scenario` against the program named by `programArgument` (a Windows or Unix path) and returns the
-// process exit code: 0 when every check passed, 1 otherwise. Errors that escape the scenario are failures.
+// process exit code: exitFailed when a check failed, else exitSkipped when the scenario skipped itself (with
+// its reason printed on a line "skipped: <reason>"), else exitPassed. Errors that escape the scenario are
+// failures.
 int RunScenario(std::wstring_view name, const std::wstring& programArgument,
                 const std::function<void(Checker& check, const std::wstring& program)>& scenario);
 

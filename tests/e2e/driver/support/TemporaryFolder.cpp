@@ -64,6 +64,21 @@ std::wstring TemporaryFolder::AddFile(std::wstring_view name) {
   return path;
 }
 
+std::wstring TemporaryFolder::AddCopy(const std::wstring& source, std::wstring_view name) {
+  const std::wstring path = path_ + L"\\" + std::wstring(name);
+  if (!CopyFileW(source.c_str(), path.c_str(), TRUE)) {
+    throw std::runtime_error("cannot copy " + ToUtf8(source) + " to " + ToUtf8(path) + ": " +
+                             DescribeError(GetLastError()));
+  }
+  files_.push_back(path);
+  return path;
+}
+
+std::wstring TemporaryFolder::AddExpected(std::wstring_view name) {
+  files_.push_back(path_ + L"\\" + std::wstring(name));
+  return files_.back();
+}
+
 bool TemporaryFolder::Remove() noexcept {
   if (removed_) return true;
   bool allGone = true;

@@ -22,6 +22,12 @@ public:
   // Makes an empty file of that name in the folder and returns its full path.
   std::wstring AddFile(std::wstring_view name);
 
+  // Copies a file into the folder under that name and returns its full path there.
+  std::wstring AddCopy(const std::wstring& source, std::wstring_view name);
+
+  // The full path of a file that something else may make in the folder, removed with it if it does.
+  std::wstring AddExpected(std::wstring_view name);
+
   // Deletes the files and the folder; true when nothing is left.
   bool Remove() noexcept;
 

@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "Text.h"
 #include "Wait.h"
 
 namespace e2e {
@@ -154,6 +155,25 @@ std::vector<MonitorAreas> Monitors() {
   std::vector<MonitorAreas> monitors;
   EnumDisplayMonitors(nullptr, nullptr, CollectMonitor, reinterpret_cast<LPARAM>(&monitors));
   return monitors;
+}
+
+std::vector<HWND> VisibleChildren(HWND parent, std::wstring_view baseClass) {
+  std::vector<HWND> found;
+  for (HWND child : ChildrenInZOrder(parent)) {
+    if (IsWindowVisible(child) && Lowercase(BaseClassName(child)) == baseClass) found.push_back(child);
+  }
+  return found;
+}
+
+std::wstring ChildTexts(HWND parent, std::wstring_view baseClass) {
+  std::wstring joined;
+  for (HWND child : VisibleChildren(parent, baseClass)) {
+    const std::wstring text = Text(child);
+    if (text.empty()) continue;
+    if (!joined.empty()) joined += L" | ";
+    joined += text;
+  }
+  return joined;
 }
 
 } // namespace e2e

@@ -5,6 +5,7 @@
 
 #include <chrono>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "Geometry.h"
@@ -56,5 +57,11 @@ bool HasTaskbarButton(HWND window);
 // Focus and active window of the thread that owns `window`.
 HWND FocusOfThread(HWND window);
 HWND ActiveOfThread(HWND window);
+
+// The window's visible children built on one system class (named in lower case), in z-order.
+std::vector<HWND> VisibleChildren(HWND parent, std::wstring_view baseClass);
+
+// The non-empty texts of those children, joined by " | ".
+std::wstring ChildTexts(HWND parent, std::wstring_view baseClass);
 
 } // namespace e2e

@@ -39,4 +39,6 @@ std::wstring UnixPathOfWindowsPath(const std::wstring& windowsPath) {
   return FromUtf8(TakeHeapString(toUnix(windowsPath.c_str()), ToUtf8(windowsPath)));
 }
 
+bool RunsUnderWine() { return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr; }
+
 } // namespace e2e

@@ -6,6 +6,9 @@
 
 namespace e2e {
 
+// Whether the driver runs under Wine: ntdll exports Wine's version there.
+bool RunsUnderWine();
+
 // "/work/x.exe" as the Windows path that Wine maps to it.
 std::wstring WindowsPathOfUnixPath(const std::wstring& unixPath);
 // The Unix path of a Windows path.

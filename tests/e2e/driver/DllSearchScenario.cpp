@@ -1,3 +1,6 @@
+// A copy of the program beside a planted library under system libraries' names (shcore.dll, which the program
+// loads itself, and others the system loads for it): the program works and never loads one.
+
 #include <windows.h>
 
 #include <algorithm>
@@ -7,9 +10,9 @@
 
 #include "Commands.h"
 #include "MainWindow.h"
-#include "Scenarios.h"
 #include "support/Image.h"
 #include "support/ModuleVersion.h"
+#include "support/TemporaryFolder.h"
 #include "support/Text.h"
 #include "support/Wait.h"
 #include "support/WindowQuery.h"
@@ -27,54 +30,14 @@ constexpr wchar_t markSuffix[] = L".loaded";
 
 bool Exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
-// A new folder in the temporary directory holding copies of files; emptied and removed when it goes.
-class PlantingFolder {
-public:
-  PlantingFolder() {
-    wchar_t temporary[MAX_PATH]{};
-    const DWORD length = GetTempPathW(MAX_PATH, temporary);
-    path_ = std::wstring(temporary, length) + L"pellacord-planted-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-            std::to_wstring(GetTickCount64());
-    if (!CreateDirectoryW(path_.c_str(), nullptr)) {
-      throw std::runtime_error("cannot make " + ToUtf8(path_) + ": " + DescribeError(GetLastError()));
-    }
+// The planted libraries that have left their mark in the folder, or "none".
+std::wstring Marked(const TemporaryFolder& folder) {
+  std::wstring marked;
+  for (const wchar_t* name : plantedNames) {
+    if (Exists(folder.Path() + L"\\" + name + markSuffix)) marked += std::wstring(marked.empty() ? L"" : L", ") + name;
   }
-  PlantingFolder(const PlantingFolder&) = delete;
-  PlantingFolder& operator=(const PlantingFolder&) = delete;
-  ~PlantingFolder() {
-    for (const std::wstring& name : copies_) {
-      DeleteFileW(Path(name + markSuffix).c_str());
-      DeleteFileW(Path(name).c_str());
-    }
-    RemoveDirectoryW(path_.c_str());
-  }
-
-  std::wstring Path(std::wstring_view name) const { return path_ + L"\\" + std::wstring(name); }
-  const std::wstring& Path() const noexcept { return path_; }
-
-  // Copies the file into the folder under that name; returns its path there.
-  std::wstring Copy(const std::wstring& source, const std::wstring& name) {
-    const std::wstring target = Path(name);
-    if (!CopyFileW(source.c_str(), target.c_str(), TRUE)) {
-      throw std::runtime_error("cannot copy " + ToUtf8(source) + ": " + DescribeError(GetLastError()));
-    }
-    copies_.push_back(name);
-    return target;
-  }
-
-  // The planted libraries that have left their mark, or "none".
-  std::wstring Marked() const {
-    std::wstring marked;
-    for (const wchar_t* name : plantedNames) {
-      if (Exists(Path(std::wstring(name) + markSuffix))) marked += std::wstring(marked.empty() ? L"" : L", ") + name;
-    }
-    return marked.empty() ? L"none" : marked;
-  }
-
-private:
-  std::wstring path_;
-  std::vector<std::wstring> copies_;
-};
+  return marked.empty() ? L"none" : marked;
+}
 
 // The current directory for as long as it lives: a child started meanwhile inherits it.
 class CurrentDirectory {
@@ -110,9 +73,13 @@ bool LoadableHere(const std::wstring& library) {
 
 } // namespace
 
-void LibrarySearchScenario(Checker& check, const std::wstring& program, const std::wstring& planted) {
-  PlantingFolder folder;
-  for (const wchar_t* name : plantedNames) folder.Copy(planted, name);
+void DllSearchScenario(Checker& check, const std::wstring& program, const std::wstring& planted) {
+  TemporaryFolder folder(L"pellacord-planted");
+  std::vector<std::wstring> plantedPaths;
+  for (const wchar_t* name : plantedNames) {
+    plantedPaths.push_back(folder.AddCopy(planted, name));
+    folder.AddExpected(std::wstring(name) + markSuffix);
+  }
   std::printf("folder: %s\n", ToUtf8(folder.Path()).c_str());
 
   // The marks can appear: a planted library leaves its mark when loaded, here into the driver itself; a
@@ -120,7 +87,7 @@ void LibrarySearchScenario(Checker& check, const std::wstring& program, const st
   if (!LoadableHere(planted)) {
     std::printf("the planted library is not of the driver's kind: its mark is proven by the 64-bit build's run\n");
   } else {
-    const std::wstring path = folder.Path(plantedNames[0]);
+    const std::wstring& path = plantedPaths.front();
     const HMODULE loaded = LoadLibraryExW(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
     check.Require(true, loaded != nullptr, "a planted library loads when asked for by its path");
     FreeLibrary(loaded);
@@ -129,7 +96,7 @@ void LibrarySearchScenario(Checker& check, const std::wstring& program, const st
     check.Require(true, DeleteFileW(mark.c_str()) != FALSE, "the mark removed before the program starts");
   }
 
-  const std::wstring copy = folder.Copy(program, L"Pellacord.exe");
+  const std::wstring copy = folder.AddCopy(program, L"Pellacord.exe");
   // The folder is also the current directory, the other place a plain library search looks early.
   const CurrentDirectory current(folder.Path());
   const Process process = Process::Launch(copy);
@@ -162,10 +129,10 @@ void LibrarySearchScenario(Checker& check, const std::wstring& program, const st
               namedFromFolder.empty() ? " none" : namedFromFolder.c_str());
   // The program asks for shcore.dll to lay out its window: it comes from the system directory.
   check.Equal(true, systemShcoreLoaded, "shcore.dll loaded from " + ToUtf8(SystemDirectoryOf(process.Handle())));
-  check.Equal(std::wstring(L"none"), folder.Marked(), "planted libraries loaded while the program runs");
+  check.Equal(std::wstring(L"none"), Marked(folder), "planted libraries loaded while the program runs");
 
   CheckClosesCleanly(check, process, window, exitTimeout);
-  check.Equal(std::wstring(L"none"), folder.Marked(), "planted libraries loaded by the time the program ended");
+  check.Equal(std::wstring(L"none"), Marked(folder), "planted libraries loaded by the time the program ended");
 }
 
 } // namespace e2e

@@ -1,10 +1,11 @@
+// The test program: the box of a failed start-up and exit code 1.
+
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "MainWindow.h"
 #include "ProbeWindow.h"
-#include "Scenarios.h"
 #include "support/MessageBoxQuery.h"
 #include "support/WindowQuery.h"
 
@@ -88,7 +89,7 @@ void RunCase(Checker& check, const std::wstring& program, const StartupCase& sta
 
 } // namespace
 
-void StartupFailureScenario(Checker& check, const std::wstring& program) {
+void StartupScenario(Checker& check, const std::wstring& program) {
   // Each case starts a process of its own.
   for (const StartupCase& startupCase : cases) {
     check.RunCase(startupCase.name, [&] { RunCase(check, program, startupCase); });

@@ -1,3 +1,6 @@
+// The framework's test program: the error report of a failed command, table-driven over messages, with the
+// mouse capture cancelled and a silent abort.
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -6,12 +9,10 @@
 #include "MainWindow.h"
 #include "ModalWindows.h"
 #include "ProbeWindow.h"
-#include "Scenarios.h"
 #include "support/Closing.h"
 #include "support/MessageBoxQuery.h"
 #include "support/Wait.h"
 #include "support/WindowQuery.h"
-#include "support/XFocus.h"
 
 namespace e2e {
 
@@ -47,14 +48,6 @@ std::optional<HWND> CaptureOfThread(HWND window) {
   return info.hwndCapture;
 }
 
-// The main window takes input again, as before the command.
-void CheckUsable(Checker& check, HWND mainWindow) {
-  check.Equal(true, WaitFor(stateTimeout, [&] { return IsWindowEnabled(mainWindow) != FALSE; }),
-              "main window is enabled after the command");
-  check.Equal(mainWindow, WaitForValue(mainWindow, stateTimeout, [&] { return ActiveOfThread(mainWindow); }),
-              "active window after the command");
-}
-
 void CheckReport(Checker& check, const Process& process, HWND mainWindow, std::wstring_view expectedText) {
   const HWND box = RequireDialog(check, process, "the error box appears");
   check.Equal(std::wstring(probeTitle), Text(box), "caption of the box");
@@ -65,11 +58,7 @@ void CheckReport(Checker& check, const Process& process, HWND mainWindow, std::w
   check.Equal(false, IsWindowEnabled(mainWindow) != FALSE, "main window is enabled while the box is open");
   const HWND ok = CheckErrorBoxControls(check, box);
 
-  // Wine gives the box the X input focus a little after it became active, or, on a loaded machine, now and
-  // then not at all. Closed without it, the box takes the X focus with it to the root window, and Wine then
-  // hands the foreground to the desktop instead of the main window: a race of Wine without a window manager
-  // that a plain message box shows as well. So the driver gives it, as a window manager would.
-  check.Require(true, GiveXInputFocus(box), "the box has the X input focus");
+  KeepXInputFocusOn(check, mainWindow);
   check.Require(true, PostMessageW(ok, BM_CLICK, 0, 0) != FALSE, "BM_CLICK posted to OK");
   check.Require(true, WaitFor(stateTimeout, [&] { return IsWindow(box) == FALSE; }), "the box closes on OK");
 }
@@ -105,7 +94,7 @@ void RunCase(Checker& check, const std::wstring& program, const ErrorCase& error
     } else {
       CheckNoReport(check, process, mainWindow);
     }
-    CheckUsable(check, mainWindow);
+    CheckBackTo(check, mainWindow);
   }
 
   CheckClosesCleanly(check, process, mainWindow, exitTimeout);
@@ -113,53 +102,11 @@ void RunCase(Checker& check, const std::wstring& program, const ErrorCase& error
 
 } // namespace
 
-void ErrorReportScenario(Checker& check, const std::wstring& program) {
+void ErrorsScenario(Checker& check, const std::wstring& program) {
   // Each case starts a process of its own.
   for (const ErrorCase& errorCase : cases) {
     check.RunCase(errorCase.name, [&] { RunCase(check, program, errorCase); });
   }
-}
-
-void ErrorReportTwoMonitorsScenario(Checker& check, const std::wstring& program) {
-  const std::vector<MonitorAreas> monitors = RequireTwoMonitors(check);
-  const MonitorAreas& second = monitors[1];
-  // Wholly on the second monitor.
-  constexpr Box place{-700, 200, 500, 400};
-  const ErrorCase& errorCase = cases[0];
-  check.RunCase("main window on the second monitor", [&] {
-    const Process process =
-        Process::Launch(program, {SW_SHOWNORMAL, L"\"--message=" + std::wstring(errorCase.message) + L"\""});
-    const HWND mainWindow = RequireProbeWindow(check, process);
-    check.Equal(true, process.WaitUntilIdle(stateTimeout), "program becomes idle after start-up");
-    RequireMovedTo(check, mainWindow, place);
-    const HWND application = ApplicationWindow(process.Id());
-    check.Require(true, application != nullptr, "the program has an application window");
-    const Box applicationBefore = OuterBox(application);
-    // Else the move to the owner's monitor could not be seen.
-    check.Require(false, MonitorOf(application) == second, "the application window starts on the second monitor");
-
-    const HWND raise = RequireChild(check, mainWindow, L"Raise");
-    for (int round = 1; round <= rounds; ++round) {
-      const Checker::Case roundCase(check, "click " + std::to_string(round));
-      RequirePosted(check, raise, BM_CLICK, 0, 0, "click on Raise");
-      const HWND box = RequireDialog(check, process, "the error box appears");
-      check.Equal(mainWindow, Owner(box), "owner of the box");
-      check.Equal(second.monitor, MonitorOf(application).monitor,
-                  "monitor of the application window while the box is open");
-      check.Equal(second.monitor, MonitorOf(box).monitor, "monitor of the box");
-      check.Equal(std::optional<std::wstring>(*errorCase.boxText), MessageBoxText(box), "text of the box");
-      const HWND ok = CheckErrorBoxControls(check, box);
-      check.Require(true, GiveXInputFocus(box), "the box has the X input focus");
-      RequirePosted(check, ok, BM_CLICK, 0, 0, "click on OK");
-      check.Require(true, WaitFor(stateTimeout, [&] { return IsWindow(box) == FALSE; }), "the box closes on OK");
-      check.Equal(applicationBefore,
-                  WaitForValue(applicationBefore, stateTimeout, [&] { return OuterBox(application); }),
-                  "place of the application window after the box");
-      CheckUsable(check, mainWindow);
-      check.Equal(place, OuterBox(mainWindow), "place of the main window after the box");
-    }
-    CheckClosesCleanly(check, process, mainWindow, exitTimeout);
-  });
 }
 
 } // namespace e2e
