@@ -9,8 +9,8 @@ namespace e2e {
 
 // Class, caption, client size, buttons, z- and tab order, taskbar button and hidden application window.
 void WindowScenario(Checker& check, const std::wstring& program);
-// The same at 144 DPI.
-void Dpi144Scenario(Checker& check, const std::wstring& program);
+// The same at each resolution: below 96, at 96 and at scale factors of 125, 150 and 175 %.
+void DpiScenario(Checker& check, const std::wstring& program);
 // The start-up show command, one process per command.
 void ShowCommandScenario(Checker& check, const std::wstring& program);
 // First focus, and Tab and Shift+Tab by real key presses.

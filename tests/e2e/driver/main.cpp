@@ -24,7 +24,7 @@ struct Scenario {
 
 constexpr Scenario scenarios[] = {
     {L"window", e2e::WindowScenario},
-    {L"dpi144", e2e::Dpi144Scenario},
+    {L"dpi", e2e::DpiScenario},
     {L"showcmd", e2e::ShowCommandScenario},
     {L"focus", e2e::FocusScenario},
     {L"close", e2e::CloseScenario},
