@@ -454,12 +454,12 @@ LRESULT TForm::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
   }
   case WM_DPICHANGED: {
     const auto dpi = static_cast<std::int32_t>(LOWORD(wParam));
-    if (dpi != pixelsPerInch_) {
-      const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
-      ScaleForDpi(dpi);
-      SetWindowPos(window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                   suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    }
+    if (dpi != pixelsPerInch_) ScaleForDpi(dpi);
+    // Taken also when the layout stays, as it does from below 96 DPI to 96: the frame changes with the window's
+    // DPI all the same, and the suggested rectangle is the one that keeps the client area.
+    const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
+    SetWindowPos(window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
     return 0;
   }
   default:

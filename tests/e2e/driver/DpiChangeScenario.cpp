@@ -79,6 +79,15 @@ constexpr DpiCase cases[] = {
      std::nullopt,
      {{{L"Raise", {36, 36, 180, 38}}, {L"Greet", {36, 96, 180, 38}}}},
      L"Font -18"},
+    // Below 96 DPI the layout is the design's, so a change to 96 leaves it; the frame still changes with the
+    // window's DPI, and only the suggested rectangle keeps the client area as it was.
+    {"72 to 96 DPI",
+     72,
+     L"--dpi-change=96",
+     Box{200, 150, 700, 500},
+     std::nullopt,
+     {{{L"Raise", {24, 24, 120, 25}}, {L"Greet", {24, 64, 120, 25}}}},
+     L"Font -12"},
 };
 
 // The window's answer to WM_GETDPISCALEDSIZE for a client area of `client` at `fromDpi`, asked for `toDpi`.
