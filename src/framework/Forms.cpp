@@ -36,11 +36,21 @@ std::int32_t MonitorDpi(HMONITOR monitor) {
   return dpi;
 }
 
-RECT OuterRectForClient(std::int32_t width, std::int32_t height, DWORD style, DWORD exStyle, std::int32_t dpi) {
+// The resolution the window's caption and borders are drawn for: its own where the system tells it (Windows 10
+// 1607 and later). Nothing where it does not: the frame then follows the system's metrics.
+std::optional<std::int32_t> FrameDpi(HWND window) {
+  const auto getDpiForWindow = LateBound::GetDpiForWindow();
+  const UINT dpi = getDpiForWindow ? getDpiForWindow(window) : 0;
+  if (dpi == 0) return std::nullopt;
+  return static_cast<std::int32_t>(dpi);
+}
+
+RECT OuterRectForClient(std::int32_t width, std::int32_t height, DWORD style, DWORD exStyle,
+                        std::optional<std::int32_t> frameDpi) {
   const auto adjustForDpi = LateBound::AdjustWindowRectExForDpi();
   RECT rect{0, 0, width, height};
-  if (adjustForDpi) {
-    adjustForDpi(&rect, style, FALSE, exStyle, static_cast<UINT>(dpi));
+  if (frameDpi && adjustForDpi) {
+    adjustForDpi(&rect, style, FALSE, exStyle, static_cast<UINT>(*frameDpi));
   } else {
     AdjustWindowRectEx(&rect, style, FALSE, exStyle);
   }
@@ -58,11 +68,11 @@ void TForm::InitializeComponent() {
 
 void TForm::CreateWindowScaled() {
   CreateHandle();
-  const std::int32_t dpi = MonitorDpi(MonitorFromWindow(Handle(), MONITOR_DEFAULTTONEAREST));
-  if (dpi > kDesignDpi) {
-    ScaleForDpi(dpi);
-    ApplyClientSize();
-  }
+  const std::int32_t dpi = LayoutDpi(MonitorDpi(MonitorFromWindow(Handle(), MONITOR_DEFAULTTONEAREST)));
+  if (dpi != pixelsPerInch_) ScaleForDpi(dpi);
+  // The window was made before its own resolution was known, and its frame is drawn for that one, which may
+  // differ from the layout's: below 96 DPI, where the layout stays at 96, or wherever the system's frame does.
+  ApplyClientSize();
 }
 
 TForm::~TForm() {
@@ -164,6 +174,7 @@ void TForm::CreateHandle() {
   // A dialog frame carries no icon.
   const DWORD exStyle = (ownButton ? WS_EX_APPWINDOW : 0) | (borderStyle_ == bsDialog ? WS_EX_DLGMODALFRAME : 0);
   HWND owner = ownButton ? nullptr : Application->Handle();
+  // A first guess: the window's own resolution is known once it exists, and CreateWindowScaled corrects the size.
   const RECT outer = OuterRectForClient(clientWidth_, clientHeight_, style, exStyle, pixelsPerInch_);
   const std::wstring className(formClass_.className);
   HWND window = CreateWindowExW(exStyle, className.c_str(), caption_.c_str(), style, CW_USEDEFAULT, CW_USEDEFAULT,
@@ -206,15 +217,15 @@ void TForm::ScaleForDpi(std::int32_t dpi) {
 }
 
 void TForm::ApplyClientSize() {
-  const SIZE outer = OuterSize(clientWidth_, clientHeight_, pixelsPerInch_);
+  const SIZE outer = OuterSize(clientWidth_, clientHeight_, FrameDpi(Handle()));
   SetWindowPos(Handle(), nullptr, 0, 0, outer.cx, outer.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-SIZE TForm::OuterSize(std::int32_t clientWidth, std::int32_t clientHeight, std::int32_t dpi) {
+SIZE TForm::OuterSize(std::int32_t clientWidth, std::int32_t clientHeight, std::optional<std::int32_t> frameDpi) {
   HWND window = Handle();
   const RECT outer =
       OuterRectForClient(clientWidth, clientHeight, static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE)),
-                         static_cast<DWORD>(GetWindowLongPtrW(window, GWL_EXSTYLE)), dpi);
+                         static_cast<DWORD>(GetWindowLongPtrW(window, GWL_EXSTYLE)), frameDpi);
   return {outer.right - outer.left, outer.bottom - outer.top};
 }
 
@@ -432,7 +443,8 @@ LRESULT TForm::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
   case WM_GETDPISCALEDSIZE: {
     // Windows' own answer scales the outer size, frame included, which does not scale linearly: the client
     // area would come out close to the proportion, not in it. The size whose client area is the current one
-    // scaled, rounded as at creation, makes the rectangle that WM_DPICHANGED then suggests exact.
+    // scaled, rounded as at creation, inside the frame the window will have at the new DPI, makes the rectangle
+    // that WM_DPICHANGED then suggests exact.
     const auto dpi = static_cast<std::int32_t>(wParam);
     RECT client{};
     GetClientRect(window, &client);
@@ -442,12 +454,12 @@ LRESULT TForm::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
   }
   case WM_DPICHANGED: {
     const auto dpi = static_cast<std::int32_t>(LOWORD(wParam));
-    if (dpi != pixelsPerInch_) {
-      const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
-      ScaleForDpi(dpi);
-      SetWindowPos(window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                   suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    }
+    if (dpi != pixelsPerInch_) ScaleForDpi(dpi);
+    // Taken also when the layout stays, as it does from below 96 DPI to 96: the frame changes with the window's
+    // DPI all the same, and the suggested rectangle is the one that keeps the client area.
+    const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
+    SetWindowPos(window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
     return 0;
   }
   default:

@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 
 #include "Controls.h"
@@ -88,8 +89,9 @@ private:
   // Rescales the client area, the child controls and the font from the current DPI to `dpi`.
   void ScaleForDpi(std::int32_t dpi);
   void ApplyClientSize();
-  // The outer size of the window, with its styles as they are, around a client area of that size at `dpi`.
-  SIZE OuterSize(std::int32_t clientWidth, std::int32_t clientHeight, std::int32_t dpi);
+  // The outer size of the window, with its styles as they are, around a client area of that size, for a frame
+  // drawn at `frameDpi`, or by the system's metrics when that is nothing.
+  SIZE OuterSize(std::int32_t clientWidth, std::int32_t clientHeight, std::optional<std::int32_t> frameDpi);
   void ApplyFontToControls();
   void SelectNext(bool forward);
   std::vector<TWinControl*> ChildrenInTabOrder() const;

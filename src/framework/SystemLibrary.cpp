@@ -78,6 +78,12 @@ decltype(&::AdjustWindowRectExForDpi) LateBound::AdjustWindowRectExForDpi() noex
   return function;
 }
 
+decltype(&::GetDpiForWindow) LateBound::GetDpiForWindow() noexcept {
+  static const auto function =
+      GetProc<decltype(&::GetDpiForWindow)>(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow");
+  return function;
+}
+
 decltype(&::SetDefaultDllDirectories) LateBound::SetDefaultDllDirectories() noexcept {
   static const auto function =
       GetProc<decltype(&::SetDefaultDllDirectories)>(GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories");

@@ -30,6 +30,7 @@ namespace LateBound {
 decltype(&::TaskDialogIndirect) TaskDialogIndirect() noexcept;
 decltype(&::GetDpiForMonitor) GetDpiForMonitor() noexcept;
 decltype(&::AdjustWindowRectExForDpi) AdjustWindowRectExForDpi() noexcept;
+decltype(&::GetDpiForWindow) GetDpiForWindow() noexcept;
 decltype(&::SetDefaultDllDirectories) SetDefaultDllDirectories() noexcept;
 // As the kernel-mode headers declare it; user-mode headers do not carry it.
 using RtlGetVersionFunction = LONG(WINAPI*)(OSVERSIONINFOW*);

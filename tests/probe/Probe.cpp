@@ -32,11 +32,13 @@ void ProgramMain() {
     Application->CreateForm(form);
   } else {
     Application->CreateForm(ProbeForm);
-    if (Option(L"dpi-change")) {
-      // What the system sends when the window moves to a 144-DPI monitor, with the rectangle it suggests;
-      // another process's message could not carry the rectangle.
+    if (std::wstring dpi; Option(L"dpi-change", dpi)) {
+      // What the system sends when the window moves to a monitor of that DPI (144 unless given), with the
+      // rectangle it suggests; another process's message could not carry the rectangle.
+      const auto newDpi = static_cast<WORD>(dpi.empty() ? 144 : std::stoi(dpi));
       RECT suggested{200, 150, 900, 650};
-      SendMessageW(ProbeForm->Handle(), WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+      SendMessageW(ProbeForm->Handle(), WM_DPICHANGED, MAKEWPARAM(newDpi, newDpi),
+                   reinterpret_cast<LPARAM>(&suggested));
     }
   }
   Application->Run();

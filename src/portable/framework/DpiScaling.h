@@ -19,3 +19,7 @@ constexpr std::int32_t MulDivRound(std::int32_t value, std::int32_t numerator, s
 }
 
 constexpr std::int32_t kDesignDpi = 96;
+
+// The resolution a form lays itself out for on a monitor of `monitorDpi`: the monitor's, but never below the
+// design resolution, so that a form on a monitor of less than 96 DPI keeps its designed lengths.
+constexpr std::int32_t LayoutDpi(std::int32_t monitorDpi) { return monitorDpi > kDesignDpi ? monitorDpi : kDesignDpi; }

@@ -37,10 +37,18 @@ struct MainWindowLayout {
 
 inline constexpr MainWindowLayout layoutAt96{
     {624, 441}, {{{L"Hallo?", {32, 40, 75, 25}}, {L"File-Dlg", {32, 96, 75, 25}}, {L"Fullscreen", {32, 152, 75, 25}}}}};
+// 441 * 1.25 = 551.25 and 25 * 1.25 = 31.25 round down, 75 * 1.25 = 93.75 up.
+inline constexpr MainWindowLayout layoutAt120{
+    {780, 551},
+    {{{L"Hallo?", {40, 50, 94, 31}}, {L"File-Dlg", {40, 120, 94, 31}}, {L"Fullscreen", {40, 190, 94, 31}}}}};
 // 441 * 1.5 = 661.5 and 75 * 1.5 = 112.5 round up.
 inline constexpr MainWindowLayout layoutAt144{
     {936, 662},
     {{{L"Hallo?", {48, 60, 113, 38}}, {L"File-Dlg", {48, 144, 113, 38}}, {L"Fullscreen", {48, 228, 113, 38}}}}};
+// 441 * 1.75 = 771.75 and 25 * 1.75 = 43.75 round up, 75 * 1.75 = 131.25 down.
+inline constexpr MainWindowLayout layoutAt168{
+    {1092, 772},
+    {{{L"Hallo?", {56, 70, 131, 44}}, {L"File-Dlg", {56, 168, 131, 44}}, {L"Fullscreen", {56, 266, 131, 44}}}}};
 
 // The main window once it is shown; ends the scenario when none appears in time.
 HWND RequireMainWindow(Checker& check, const Process& process);

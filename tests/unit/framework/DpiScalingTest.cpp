@@ -18,7 +18,16 @@ TEST(MulDivRound, RoundsHalvesAwayFromZeroLikeTheSystem) {
       {25, 144, 96, 38},
       {-12, 144, 96, -18},
       {-11, 144, 96, -17},
-      {441, 120, 96, 551},
+      {441, 120, 96, 551}, // 551.25
+      {624, 120, 96, 780},
+      {75, 120, 96, 94}, // 93.75
+      {25, 120, 96, 31}, // 31.25
+      {-12, 120, 96, -15},
+      {441, 168, 96, 772}, // 771.75
+      {624, 168, 96, 1092},
+      {75, 168, 96, 131}, // 131.25
+      {25, 168, 96, 44},  // 43.75
+      {-12, 168, 96, -21},
       {3, 1, 2, 2},
       {-3, 1, 2, -2},
       {3, -1, 2, -2},
@@ -31,6 +40,17 @@ TEST(MulDivRound, RoundsHalvesAwayFromZeroLikeTheSystem) {
   for (const auto& c : cases) {
     EXPECT_EQ(MulDivRound(c.value, c.numerator, c.denominator), c.expected)
         << c.value << " * " << c.numerator << " / " << c.denominator;
+  }
+}
+
+TEST(LayoutDpi, FollowsTheMonitorButNeverBelowTheDesignResolution) {
+  const struct {
+    std::int32_t monitorDpi, expected;
+  } cases[] = {
+      {72, 96}, {95, 96}, {96, 96}, {97, 97}, {120, 120}, {144, 144}, {168, 168}, {0, 96},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(LayoutDpi(c.monitorDpi), c.expected) << "monitor at " << c.monitorDpi << " DPI";
   }
 }
 
