@@ -8,8 +8,10 @@
 
 namespace {
 
-// The optimiser may drop an allocation that nothing reads, or one of a size it knows; these it must make.
+// The optimiser may drop an allocation that nothing reads, or one of a size it knows, and may make a new
+// expression whose block goes nowhere else into no allocation at all; these it must make.
 volatile char lastByte = 0;
+char* volatile lastBlock = nullptr;
 // More than the 32-bit image's address space holds, and more than any 64-bit heap gives.
 volatile std::size_t unobtainable = static_cast<std::size_t>(std::numeric_limits<std::ptrdiff_t>::max()) - 4095;
 
@@ -34,7 +36,6 @@ void RaiseLibraryFailure(std::wstring_view failure) {
     Allocate(std::numeric_limits<std::size_t>::max() / sizeof(int) + 1);
   } else if (failure == L"new") {
     const std::unique_ptr<char[]> block(new char[unobtainable]);
-    block[0] = 1;
-    lastByte = block[0];
+    lastBlock = block.get();
   }
 }
