@@ -119,3 +119,12 @@ def file_sections(image):
         raw_size = struct.unpack_from("<I", data, entry + 16)[0]
         sections.append((name, raw_size))
     return sections
+
+
+def machine(image):
+    """"32-bit (i686)" or "64-bit (x86-64)", from the image's file header."""
+    with open(image, "rb") as f:
+        data = f.read(4096)
+    pe = struct.unpack_from("<I", data, 0x3C)[0]
+    value = struct.unpack_from("<H", data, pe + 4)[0]
+    return {0x14C: "32-bit (i686)", 0x8664: "64-bit (x86-64)"}.get(value, f"machine 0x{value:X}")

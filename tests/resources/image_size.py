@@ -18,9 +18,8 @@ import linkmap  # noqa: E402
 
 LIMIT = 256 * 1024
 
-CHAIN = ["functexcept.o", "snprintf_lite.o", "stdexcept.o", "cxx11-stdexcept.o", "cow-stdexcept.o", "cow-string-inst.o",
-         "random.o",
-         "string-inst.o"]
+CHAIN = ["functexcept.o", "snprintf_lite.o", "stdexcept.o", "cxx11-stdexcept.o", "cow-stdexcept.o",
+         "cow-string-inst.o", "sso_string.o", "random.o", "string-inst.o"]
 
 # What the chain's types ask for by name, in the map's reasons.
 CHAIN_SYMBOLS = ["logic_error", "runtime_error", "random_device"]
