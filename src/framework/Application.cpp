@@ -199,7 +199,8 @@ void TApplication::HandleException(TObject*) noexcept {
     } catch (const Exception& raised) {
       ShowException(raised);
     } catch (const std::bad_alloc&) {
-      ShowException(Exception(L"Out of memory"));
+      // Operator new's own failure.
+      ShowException(EOutOfMemory());
     } catch (...) {
       ShowException(Exception(L"An error of unknown kind"));
     }

@@ -8,6 +8,7 @@
 
 #include "Dialogs.h"
 #include "Exceptions.h"
+#include "LibraryFailures.h"
 #include "ProbeOptions.h"
 #include "ShellClasses.h"
 
@@ -197,6 +198,8 @@ void TProbeForm::RaiseButtonClick(TObject*) {
   std::wstring ignored;
   if (Option(L"capture", ignored)) SetCapture(RaiseButton->Handle());
   if (Option(L"abort", ignored)) throw EAbort();
+  std::wstring failure;
+  if (Option(L"library-failure", failure)) RaiseLibraryFailure(failure);
   std::wstring message;
   Option(L"message", message);
   throw Exception(message);

@@ -13,3 +13,5 @@
 // Out of line and never inlined, so that the return address is in the code that raised the error.
 PELLACORD_NOINLINE Exception::Exception(std::wstring message)
     : message_(std::move(message)), address_(PELLACORD_RETURN_ADDRESS()) {}
+PELLACORD_NOINLINE Exception::Exception(FixedText message) noexcept
+    : fixedMessage_(message.text), address_(PELLACORD_RETURN_ADDRESS()) {}

@@ -23,7 +23,7 @@ constexpr int rounds = 2;
 
 struct ErrorCase {
   const char* name;
-  // Given before the message.
+  // Given before the message, which a library failure raised first leaves unused.
   std::wstring_view options;
   std::wstring_view message;
   // Nothing: no box is shown.
@@ -39,6 +39,14 @@ constexpr ErrorCase cases[] = {
     {"empty stays empty", L"", L"", L""},
     {"capture taken by the command", L"--capture ", L"Integer overflow", L"Integer overflow."},
     {"silent abort", L"--abort ", L"Integer overflow", std::nullopt},
+    // The standard library's refusals, with its own text, and memory running out, from wherever it is found.
+    {"length error of a container", L"--library-failure=length ", L"", L"vector::reserve."},
+    // Ends in ")", which takes no period.
+    {"position outside a string", L"--library-failure=position ", L"",
+     L"basic_string::at: __n (which is 1) >= this->size() (which is 0)"},
+    {"allocation beyond the allocator's limit", L"--library-failure=allocator ", L"", L"Out of memory."},
+    {"allocation larger than a size can count", L"--library-failure=array ", L"", L"Out of memory."},
+    {"operator new finds no block", L"--library-failure=new ", L"", L"Out of memory."},
 };
 
 std::optional<HWND> CaptureOfThread(HWND window) {

@@ -9,7 +9,7 @@ template <class Error, class Action> std::wstring RaisedMessage(Action&& action)
   try {
     action();
   } catch (const Error& error) {
-    return error.Message();
+    return std::wstring(error.Message());
   }
   return L"(nothing raised)";
 }

@@ -1,0 +1,154 @@
+#!/usr/bin/env python3
+"""Writes the map of the shipped image by archive member, from the linker's map of the last build.
+
+    tools/image_map.py build/win32/src/Pellacord.exe > docs/image-map.md
+
+The map file is the one the build writes beside the image (Pellacord.map). Bytes are what each input put into the
+sections the file carries; the sections' own padding to the file alignment and the headers make up the rest.
+"""
+
+import os
+import re
+import sys
+from collections import defaultdict
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import linkmap  # noqa: E402
+
+# Data that the linker script itself puts into a section.
+_SCRIPT_DATA = re.compile(r"^(BYTE|SHORT|LONG|QUAD) ")
+_C_RUNTIME = {"crt2u.o", "crt2.o", "crtbegin.o", "crtend.o", "libmingw32.a", "libmingwex.a", "libmsvcrt.a",
+              "libmoldname.a"}
+_SYSTEM_IMPORTS = re.compile(r"^lib(kernel32|user32|gdi32|comctl32|ole32|oleaut32|shell32|advapi32|comdlg32|"
+                             r"winspool|uuid|shcore|uxtheme|version)\.a$")
+
+CATEGORIES = [
+    ("program", "The program's code: its own sources, the framework, and the library templates they use"),
+    ("unwinder", "The unwinder (libgcc_eh): walks the stack when an exception is raised"),
+    ("runtime", "The C++ runtime (libstdc++): raising and catching, type information, operator new"),
+    ("compiler", "Compiler support (libgcc): 64-bit division, stack probes, thread-model glue"),
+    ("c-runtime", "The C runtime start-up (MinGW-w64): entry, constructors, relocations, TLS"),
+    ("imports", "Imports of the system libraries: thunks and import tables"),
+    ("resources", "The resources: manifest, version block, icon, window definition"),
+    ("linker", "Made by the linker: base relocations, section terminators"),
+]
+
+
+def split(source):
+    m = re.match(r"^(\S.*)\((.+)\)$", source)
+    return (os.path.basename(m.group(1)), m.group(2)) if m else (None, os.path.basename(source))
+
+
+def category(source):
+    archive, member = split(source)
+    if source == "dll stuff" or _SCRIPT_DATA.match(source):
+        return "linker"
+    if member.endswith(".res"):
+        return "resources"
+    if archive is None:
+        if member in _C_RUNTIME:
+            return "c-runtime"
+        return "program"
+    if archive in ("libframework.a",) or archive.startswith("libportable_"):
+        return "program"
+    if archive == "libgcc_eh.a":
+        return "unwinder"
+    if archive == "libstdc++.a":
+        return "runtime"
+    if archive == "libgcc.a":
+        return "compiler"
+    if _SYSTEM_IMPORTS.match(archive) or (archive == "libmsvcrt.a" and member.startswith("libmsvcrt_def")):
+        return "imports"
+    if archive in _C_RUNTIME:
+        return "c-runtime"
+    return "program"
+
+
+def why(source, taken):
+    archive, member = split(source)
+    if source == "dll stuff":
+        return "the table the loader uses to move the image (ASLR)"
+    if _SCRIPT_DATA.match(source):
+        return "a terminator that the linker script writes"
+    if member.endswith(".res"):
+        return "the compiled resource script"
+    if "ltrans" in member:
+        return "the program's objects after link-time optimisation"
+    if archive is None:
+        if member in _C_RUNTIME:
+            return "named by the compiler driver"
+        return "compiled into the program as ordinary code"
+    reason = taken.get(source)
+    if not reason:
+        return ""
+    asker, symbol = reason
+    asker = linkmap.short_name(asker)
+    if "ltrans" in asker or asker.endswith(".cpp.obj"):
+        asker = "the program"
+    return f"{asker} asks for `{symbol}`" if symbol else asker
+
+
+def rows(image):
+    mapped = linkmap.LinkMap(os.path.join(os.path.dirname(image), "Pellacord.map"))
+    taken = {}
+    for member, reason in mapped.taken.items():
+        taken[member] = reason
+    by_category = defaultdict(list)
+    imports = defaultdict(lambda: [0, 0])
+    for source, size in mapped.bytes.items():
+        kind = category(source)
+        if kind == "imports":
+            archive, _ = split(source)
+            imports[archive][0] += size
+            imports[archive][1] += 1
+            continue
+        name = linkmap.short_name(source)
+        if "ltrans" in name:
+            name = "link-time code (" + name.split(".", 1)[1] + ")"
+        by_category[kind].append((name, size, why(source, taken)))
+    for archive, (size, count) in imports.items():
+        by_category["imports"].append((archive, size, f"{count} members: the functions the program calls"))
+    return mapped, by_category
+
+
+def main():
+    if len(sys.argv) != 2:
+        print(__doc__.strip())
+        return 2
+    image = sys.argv[1]
+    mapped, by_category = rows(image)
+    file_size = os.path.getsize(image)
+    mapped_total = sum(mapped.bytes.values())
+    out = []
+    out.append("## Map of the shipped image by archive member\n")
+    out.append(f"Generated by `tools/image_map.py` from the linker's map of the {linkmap.machine(image)} "
+               f"`Pellacord.exe` (MinSizeRel, win32 thread model, link-time optimisation): {file_size:,} bytes. "
+               "Each row is what one input "
+               "put into the sections that the file carries; the program's own sources are compiled together at "
+               "link time, so they appear as the link-time objects. \"Why\" is the reference the linker took the "
+               "member for (the first one; others may follow).\n")
+    out.append("| Part | Bytes | Share |")
+    out.append("|---|---:|---:|")
+    for kind, title in CATEGORIES:
+        total = sum(size for _, size, _ in by_category.get(kind, []))
+        if total:
+            out.append(f"| {title} | {total:,} | {100 * total / file_size:.1f} % |")
+    out.append(f"| Headers, alignment of each section to the file's 512 bytes, padding | "
+               f"{file_size - mapped_total:,} | {100 * (file_size - mapped_total) / file_size:.1f} % |")
+    out.append(f"| **The image** | **{file_size:,}** | |\n")
+    for kind, title in CATEGORIES:
+        entries = sorted(by_category.get(kind, []), key=lambda e: (-e[1], e[0]))
+        if not entries:
+            continue
+        out.append(f"### {title}\n")
+        out.append("| Member | Bytes | Why it is there |")
+        out.append("|---|---:|---|")
+        for name, size, reason in entries:
+            out.append(f"| `{name}` | {size:,} | {reason} |")
+        out.append("")
+    print("\n".join(out).rstrip() + "\n")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
