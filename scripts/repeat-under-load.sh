@@ -63,8 +63,8 @@ for ((round = 1; round <= most; ++round)); do
   ((round <= runs_foreground)) && due+=('^e2e_win(32|64)_foreground')
   selection=$(IFS='|'; echo "${due[*]}")
   ctest --test-dir "$build" -L e2e -R "$selection" -E '^wine_session_' -FS wine -FC wine \
-    --output-junit "$results/round-$round.xml" >"$results/round-$round.log" 2>&1 || true
-  echo "round $round of $most done after $((SECONDS - started)) s: $(grep -c 'Failed' "$results/round-$round.log" || true) failed"
+    --output-on-failure --output-junit "$results/round-$round.xml" >"$results/round-$round.log" 2>&1 || true
+  echo "round $round of $most done after $((SECONDS - started)) s: $(grep -c '\*\*\*Failed' "$results/round-$round.log" || true) failed"
 done
 
 python3 - "$results" "$out" <<'PY'

@@ -134,10 +134,12 @@ void ClickFullscreen(Checker& check, HWND window, HWND button, Click click) {
 // After a click: the state it should reach, and everything else as it was before the click.
 void CheckReached(Checker& check, const Process& process, HWND window, Click click, const Observed& before,
                   const Expected& expected) {
-  // The frame changes with every click, so a state that matches cannot be the one before the click.
+  // The frame changes with every click, so a state that matches cannot be the one before the click. The client
+  // area is part of it: the style changes before the frame does, and the frame before the window moves.
   WaitFor(stateTimeout, [&] {
     const Observed now = Observe(window);
-    return (now.style & frameMask) == expected.frame && now.outer == expected.outer && now.zoomed == expected.zoomed;
+    return (now.style & frameMask) == expected.frame && now.outer == expected.outer && now.client == expected.client &&
+           now.zoomed == expected.zoomed;
   });
   check.Equal(true, process.WaitUntilIdle(stateTimeout), "program becomes idle after the click");
 
