@@ -4,7 +4,6 @@ add_library(project_options INTERFACE)
 
 if(MSVC)
   target_compile_options(project_options INTERFACE /W4 /WX /permissive- /utf-8)
-  target_compile_definitions(project_options INTERFACE UNICODE _UNICODE NOMINMAX WIN32_LEAN_AND_MEAN)
 else()
   target_compile_options(project_options INTERFACE
     -Wall -Wextra -Wpedantic -Wshadow -Wconversion -Wsign-conversion -Wnon-virtual-dtor

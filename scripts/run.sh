@@ -58,17 +58,13 @@ announce() {
 }
 
 if [[ -n ${DISPLAY-} ]]; then
-  export WINEPREFIX=${WINEPREFIX:-$PWD/build/wine-desktop}
-  export WINEDEBUG=${WINEDEBUG:--all}
-  export QEMU_RESERVED_VA=0x81000000
-  [[ -f $WINEPREFIX/system.reg ]] || "$wine64" wineboot --init
-  # Debian's Wine does not look in the fonts package's directory.
-  mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
-  cp -u /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
-  if [[ $image == 32 ]]; then
-    tests/harness/wine32-prefix.sh "$WINEPREFIX.state" >/dev/null || true
-    ready_for_32_bit "$WINEPREFIX.state" || image=64
-  fi
+  state=$PWD/build/wine-desktop
+  prepare=(tests/harness/wine-session.sh prepare "$state")
+  [[ $image == 32 ]] && prepare+=(--32-bit)
+  "${prepare[@]}"
+  [[ $image == 32 ]] && { ready_for_32_bit "$state" || image=64; }
+  # shellcheck source=/dev/null
+  source "$state/prefix.env"
   program=$(realpath "build/win$image/src/Pellacord.exe")
   announce "$program"
   exec "$wine64" "$program"

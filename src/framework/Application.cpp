@@ -4,6 +4,8 @@
 #include <ole2.h>
 
 #include "Forms.h"
+#include "Geometry.h"
+#include "Screen.h"
 #include "SystemError.h"
 #include "SystemLibrary.h"
 #include "TaskWindows.h"
@@ -47,10 +49,9 @@ public:
     if (!window_ || !owner || target == MonitorFromWindow(window_, MONITOR_DEFAULTTONEAREST)) return;
     MONITORINFO info{sizeof info};
     if (!GetWindowRect(window_, &original_) || !GetMonitorInfoW(target, &info)) return;
-    const int width = original_.right - original_.left, height = original_.bottom - original_.top;
-    const int left = info.rcMonitor.left + (info.rcMonitor.right - info.rcMonitor.left - width) / 2;
-    const int top = info.rcMonitor.top + (info.rcMonitor.bottom - info.rcMonitor.top - height) / 2;
-    moved_ = SetWindowPos(window_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const TPoint centre =
+        CentredIn(ToTRect(info.rcMonitor), original_.right - original_.left, original_.bottom - original_.top);
+    moved_ = SetWindowPos(window_, nullptr, centre.X, centre.Y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
   ~ApplicationWindowOnMonitorOf() {
     if (moved_) {
@@ -78,19 +79,13 @@ TApplication::TApplication() : TComponent(nullptr), title_(ModuleTitle()) {
   windowClass.hInstance = instance;
   windowClass.hIcon = icon_;
   windowClass.lpszClassName = kWindowClass;
-  if (!RegisterClassExW(&windowClass)) {
-    const DWORD error = GetLastError();
-    throw EOSError(OSErrorMessage(L"Application window class not registered", error));
-  }
+  if (!RegisterClassExW(&windowClass)) RaiseLastOSError({L"Application window class not registered"});
   // Zero-sized in the middle of the primary screen: boxes without another owner come up there.
   const int left = GetSystemMetrics(SM_CXSCREEN) / 2, top = GetSystemMetrics(SM_CYSCREEN) / 2;
   handle_.reset(CreateWindowExW(0, kWindowClass, title_.c_str(),
                                 WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX, left, top, 0, 0,
                                 nullptr, nullptr, instance, nullptr));
-  if (!handle_) {
-    const DWORD error = GetLastError();
-    throw EOSError(OSErrorMessage(L"Error creating the application window", error));
-  }
+  if (!handle_) RaiseLastOSError({L"Error creating the application window"});
 }
 
 TApplication::~TApplication() {
@@ -123,6 +118,8 @@ void TApplication::SetMainFormOnTaskBar(bool value) {
 }
 
 void TApplication::FormCreated(TForm& form, bool mainForm) {
+  // Told before its window exists: a window's owner and taskbar button are fixed when it is created.
+  form.SetOwnsTaskbarButton(mainForm && mainFormOnTaskBar_);
   form.Handle();
   if (!mainForm) return;
   mainForm_ = &form;
@@ -159,6 +156,22 @@ void TApplication::ShowMainFormAsStarted() {
 HWND TApplication::ActiveFormHandle() const noexcept {
   HWND active = GetActiveWindow();
   return active == handle_.get() ? nullptr : active;
+}
+
+HWND TApplication::BoxOwner(TBoxOwnerRule rule) const noexcept {
+  HWND hidden = handle_.get();
+  switch (rule) {
+  case TBoxOwnerRule::ErrorReport:
+    if (HWND active = GetActiveWindow()) return active;
+    return GetLastActivePopup(hidden);
+  case TBoxOwnerRule::MessageDialog:
+    // An active form is the thread's active window, which ActiveFormHandle gives too.
+    if (HWND active = ActiveFormHandle()) return active;
+    return hidden;
+  case TBoxOwnerRule::DialogComponent:
+    break;
+  }
+  return hidden;
 }
 
 void TApplication::Terminate() noexcept { PostQuitMessage(0); }
@@ -211,8 +224,7 @@ void TApplication::HandleException(TObject*) noexcept {
 
 void TApplication::ShowException(const Exception& error) {
   const std::wstring text = WithClosingPeriod(error.ToString());
-  HWND owner = GetActiveWindow();
-  if (!owner) owner = GetLastActivePopup(handle_.get());
+  HWND owner = BoxOwner(TBoxOwnerRule::ErrorReport);
   const ApplicationWindowOnMonitorOf placed(handle_.get(), owner);
   const ModalBox modal(owner, TReactivate::PreviouslyActive, TRestoreFocus::Yes);
   MessageBoxW(owner, text.c_str(), title_.c_str(), MB_OK | MB_ICONERROR);

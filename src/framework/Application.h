@@ -17,6 +17,17 @@ class TForm;
 enum class TPopupMode : std::uint8_t { pmNone };
 using enum TPopupMode;
 
+// Which window a box of the framework belongs to: the boxes' rules differ, and only where one falls back.
+enum class TBoxOwnerRule : std::uint8_t {
+  // The error report: the thread's active window, else the hidden window's last active pop-up (itself when none).
+  ErrorReport,
+  // Message dialogs: the active form's window, else the active window unless it is the hidden one, else the
+  // hidden window.
+  MessageDialog,
+  // Dialog components: the window that ModalPopupMode names; with pmNone the hidden window.
+  DialogComponent,
+};
+
 class TApplication : public TComponent {
 public:
   // Initialises OLE on the calling thread, works out the default title and creates the hidden window.
@@ -30,8 +41,8 @@ public:
   // Set before any form exists, so that the main window, not the hidden one, has the taskbar button.
   void SetMainFormOnTaskBar(bool value);
 
-  // Creates a form owned by the application; the first becomes the main form. `reference` is set before
-  // the form's constructor runs and reset when it fails.
+  // Creates a form owned by the application and its window; the first becomes the main form. `reference` is set
+  // before the form's constructor runs and reset when the constructor or the window fails.
   template <class Form> void CreateForm(Form*& reference);
 
   // Shows the main form as the process's start-up show command asks, then runs the loop until WM_QUIT.
@@ -40,6 +51,8 @@ public:
   void HandleMessage();
   // The thread's active window when it is not the hidden application window; else null.
   HWND ActiveFormHandle() const noexcept;
+  // The owner of a box, by the box's rule.
+  HWND BoxOwner(TBoxOwnerRule rule) const noexcept;
   void Terminate() noexcept;
   bool Terminated() const noexcept { return terminated_; }
 
@@ -53,14 +66,12 @@ public:
   HICON Icon() const noexcept { return icon_; }
   TTaskbar& Taskbar() noexcept { return taskbar_; }
   TForm* MainForm() const noexcept { return mainForm_; }
-  // Whether Run shows the main form; the program never changes it, so only Run reads it.
+  // Whether Run shows the main form: always, as nothing changes it.
   bool ShowMainForm() const noexcept { return showMainForm_; }
-  // pmNone: the file dialog's owner is the hidden window. Nothing asks, as nothing can change it.
+  // pmNone, which nothing changes: dialog components are owned by the hidden window (BoxOwner).
   TPopupMode ModalPopupMode() const noexcept { return pmNone; }
   // Whether the process runs in a remote desktop session, as found when the loop started; nothing here acts on it.
   bool RemoteSession() const noexcept { return remoteSession_; }
-  // True while CreateForm builds the form that will be the main form.
-  bool CreatingMainForm() const noexcept { return creatingMainForm_; }
 
 private:
   void FormCreated(TForm& form, bool mainForm);
@@ -76,7 +87,6 @@ private:
   bool showMainForm_ = true;
   bool terminated_ = false;
   bool remoteSession_ = false;
-  bool creatingMainForm_ = false;
   std::wstring title_;
   HICON icon_ = nullptr;
   TTaskbar taskbar_;
@@ -89,18 +99,21 @@ extern TApplication* Application;
 
 template <class Form> void TApplication::CreateForm(Form*& reference) {
   const bool mainForm = mainForm_ == nullptr;
-  creatingMainForm_ = mainForm;
   void* memory = ::operator new(sizeof(Form));
   reference = static_cast<Form*>(memory);
   Form* form = nullptr;
   try {
     form = new (memory) Form(this);
   } catch (...) {
-    creatingMainForm_ = false;
     ::operator delete(memory);
     reference = nullptr;
     throw;
   }
-  creatingMainForm_ = false;
-  FormCreated(*form, mainForm);
+  try {
+    FormCreated(*form, mainForm);
+  } catch (...) {
+    delete form;
+    reference = nullptr;
+    throw;
+  }
 }

@@ -7,8 +7,15 @@ namespace {
 
 template <class Component> TComponent* Create(TComponent* owner) { return new Component(owner); }
 
+// A control read from a definition sits on the form that owns it.
+template <class Control> TComponent* CreateControl(TComponent* owner) {
+  auto* control = new Control(owner);
+  control->SetParent(dynamic_cast<TWinControl*>(owner));
+  return control;
+}
+
 constexpr ComponentClass kClasses[] = {
-    {L"TButton", Create<TButton>},
+    {L"TButton", CreateControl<TButton>},
     {L"TFileOpenDialog", Create<TFileOpenDialog>},
 };
 

@@ -46,10 +46,7 @@ HFONT TFont::Handle() {
     font.lfQuality = DEFAULT_QUALITY;
     name_.copy(font.lfFaceName, LF_FACESIZE - 1);
     handle_.reset(CreateFontIndirectW(&font));
-    if (!handle_) {
-      const DWORD error = GetLastError();
-      throw EOSError(OSErrorMessage(L"The font " + name_ + L" could not be made", error));
-    }
+    if (!handle_) RaiseLastOSError({L"The font ", name_, L" could not be made"});
   }
   return handle_.get();
 }
@@ -119,7 +116,7 @@ void TControl::SetParent(TWinControl* parent) {
   if (parent_) parent_->controls_.push_back(this);
 }
 
-void TControl::ReadProperty(const PropertyEntry& property, DefinitionRoot&) {
+void TControl::ReadProperty(const PropertyEntry& property, const DefinitionRoot&) {
   const std::wstring& name = property.name;
   if (name == L"Left") {
     SetBounds(IntegerValue(property.value), top_, width_, height_);
@@ -171,7 +168,12 @@ TForm* TWinControl::ParentForm() {
   return dynamic_cast<TForm*>(control);
 }
 
-void TWinControl::ReadProperty(const PropertyEntry& property, DefinitionRoot& root) {
+void TWinControl::SetCaption(std::wstring caption) {
+  caption_ = std::move(caption);
+  if (handle_) SetWindowTextW(handle_.get(), caption_.c_str());
+}
+
+void TWinControl::ReadProperty(const PropertyEntry& property, const DefinitionRoot& root) {
   if (property.name == L"TabOrder") {
     tabOrder_ = IntegerValue(property.value);
   } else if (property.name == L"TabStop") {
@@ -197,18 +199,15 @@ void TWinControl::AttachHandle(HWND window) noexcept {
 void TWinControl::CreateSubclassedChild(const wchar_t* windowClass, const std::wstring& text, DWORD style) {
   if (!Parent())
     throw EOSError(OSErrorMessage(L"Control " + Name() + L" has no parent window", ERROR_INVALID_PARAMETER));
-  HWND window = CreateWindowExW(0, windowClass, text.c_str(), WS_CHILD | WS_VISIBLE | style, Left(), Top(), Width(),
-                                Height(), Parent()->Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
-  if (!window) {
-    const DWORD error = GetLastError();
-    throw EOSError(OSErrorMessage(L"Error creating window " + Name(), error));
+  // Owned here until it is subclassed: a window that cannot be is destroyed on the way out, the error read first.
+  UniqueWindow window(CreateWindowExW(0, windowClass, text.c_str(), WS_CHILD | WS_VISIBLE | style, Left(), Top(),
+                                      Width(), Height(), Parent()->Handle(), nullptr, GetModuleHandleW(nullptr),
+                                      nullptr));
+  if (!window) RaiseLastOSError({L"Error creating window ", Name()});
+  if (!SetWindowSubclass(window.get(), SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this))) {
+    RaiseLastOSError({L"Error subclassing window ", Name()});
   }
-  AttachHandle(window);
-  if (!SetWindowSubclass(window, SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this))) {
-    const DWORD error = GetLastError();
-    DestroyHandle();
-    throw EOSError(OSErrorMessage(L"Error subclassing window " + Name(), error));
-  }
+  AttachHandle(window.release());
 }
 
 void TWinControl::StopDispatching() noexcept {

@@ -65,7 +65,7 @@ public:
   TWinControl* Parent() const noexcept { return parent_; }
   void SetParent(TWinControl* parent);
 
-  void ReadProperty(const PropertyEntry& property, DefinitionRoot& root) override;
+  void ReadProperty(const PropertyEntry& property, const DefinitionRoot& root) override;
 
 protected:
   // Records bounds that Windows reports, without moving anything.
@@ -93,7 +93,8 @@ public:
 
   void SetBounds(std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height) override;
 
-  // Child controls in the order they were given this parent, which is also their z-order.
+  // Child controls in the order they were given this parent; their windows' z-order is the tab order that a
+  // form creates them in.
   std::size_t ControlCount() const noexcept { return controls_.size(); }
   // For index < ControlCount().
   TControl* Controls(std::size_t index) const { return controls_[index]; }
@@ -106,10 +107,23 @@ public:
   // The form that holds this control, itself for a form.
   TForm* ParentForm();
 
+  // The window's text: a form's caption, a button's or a label's text.
+  const std::wstring& Caption() const noexcept { return caption_; }
+  void SetCaption(std::wstring caption);
+
+  // What a form asks of its controls, so that it knows no kind of control. A notification (WM_COMMAND) that the
+  // control's window sent to its parent, handed back to the control: true when the control took it.
+  virtual bool HandleNotification(WORD /*code*/) { return false; }
+  // Enter presses the focused control, or else the default one, and Esc the cancel one. A control that cannot
+  // be pressed is neither, and Press leaves it alone and answers false.
+  virtual bool IsDefault() const noexcept { return false; }
+  virtual bool IsCancel() const noexcept { return false; }
+  virtual bool Press() { return false; }
+
   // The framework control that owns a window, or null for foreign windows.
   static TWinControl* FromHandle(HWND window) noexcept;
 
-  void ReadProperty(const PropertyEntry& property, DefinitionRoot& root) override;
+  void ReadProperty(const PropertyEntry& property, const DefinitionRoot& root) override;
 
 protected:
   virtual void CreateHandle() = 0;
@@ -142,6 +156,7 @@ private:
   void HandleDestroyed() noexcept;
 
   UniqueWindow handle_;
+  std::wstring caption_;
   std::vector<TControl*> controls_;
   std::int32_t tabOrder_ = -1;
   bool tabStop_ = false;

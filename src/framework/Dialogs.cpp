@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "Application.h"
-#include "Forms.h"
 #include "MessageBoxRules.h"
 #include "MessageForm.h"
+#include "Screen.h"
 #include "SystemInfo.h"
 #include "SystemLibrary.h"
 #include "TaskWindows.h"
@@ -46,13 +46,6 @@ TypeInfo InfoFor(TMsgDlgType type) noexcept {
   return {nullptr, nullptr};
 }
 
-// The window a box belongs to: the active form's, else the application's active window, else the application's.
-HWND DialogOwner() {
-  if (auto* form = dynamic_cast<TForm*>(TWinControl::FromHandle(GetActiveWindow()))) return form->Handle();
-  if (HWND active = Application->ActiveFormHandle()) return active;
-  return Application->Handle();
-}
-
 struct TaskDialogPlacement {
   HWND owner;
   int x;
@@ -67,9 +60,8 @@ void PlaceBox(const TaskDialogPlacement& placement) noexcept {
       !GetWindowRect(placement.box, &box)) {
     return;
   }
-  const RECT& work = monitor.rcWork;
-  const TPoint position = MessageBoxPosition({work.left, work.top, work.right, work.bottom}, box.right - box.left,
-                                             box.bottom - box.top, placement.x, placement.y);
+  const TPoint position =
+      MessageBoxPosition(ToTRect(monitor.rcWork), box.right - box.left, box.bottom - box.top, placement.x, placement.y);
   SetWindowPos(placement.box, nullptr, position.X, position.Y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -92,7 +84,7 @@ int TaskMessageDialog(const std::wstring& caption, PCWSTR icon, const std::wstri
                       const std::vector<DialogButton>& buttons, int x, int y) {
   std::vector<TASKDIALOG_BUTTON> dialogButtons;
   for (const DialogButton& button : buttons) dialogButtons.push_back({button.modalResult, button.caption.c_str()});
-  TaskDialogPlacement placement{DialogOwner(), x, y};
+  TaskDialogPlacement placement{Application->BoxOwner(TBoxOwnerRule::MessageDialog), x, y};
   TASKDIALOGCONFIG config{sizeof config};
   config.hwndParent = placement.owner;
   config.dwFlags = TDF_ALLOW_DIALOG_CANCELLATION;

@@ -102,10 +102,7 @@ CoTaskMemText DisplayName(IShellItem& item, SIGDN form) noexcept {
 
 } // namespace
 
-bool TFileOpenDialog::Execute() {
-  // The application's popup mode is pmNone, which makes the application window the owner.
-  return Execute(Application->Handle());
-}
+bool TFileOpenDialog::Execute() { return Execute(Application->BoxOwner(TBoxOwnerRule::DialogComponent)); }
 
 bool TFileOpenDialog::Execute(HWND parentWindow) {
   CheckWindowsVistaOrLater(Win32MajorVersion(), L"TFileOpenDialog");
@@ -133,7 +130,7 @@ bool TFileOpenDialog::Execute(HWND parentWindow) {
   return static_cast<bool>(name);
 }
 
-void TFileOpenDialog::ReadProperty(const PropertyEntry& property, DefinitionRoot&) {
+void TFileOpenDialog::ReadProperty(const PropertyEntry& property, const DefinitionRoot&) {
   const std::wstring& name = property.name;
   if (name == L"Left" || name == L"Top") {
     // A place on the design surface only: Left in the low 16 bits, Top in the high 16 bits.

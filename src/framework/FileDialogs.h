@@ -27,7 +27,7 @@ public:
   std::uint32_t FileTypeIndex() const noexcept { return fileTypeIndex_; }
   void SetFileTypeIndex(std::uint32_t index) noexcept { fileTypeIndex_ = index; }
 
-  void ReadProperty(const PropertyEntry& property, DefinitionRoot& root) override;
+  void ReadProperty(const PropertyEntry& property, const DefinitionRoot& root) override;
 
 private:
   std::wstring fileName_;

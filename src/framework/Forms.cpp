@@ -12,7 +12,7 @@
 #include "Dialogs.h"
 #include "DpiScaling.h"
 #include "Exceptions.h"
-#include "StdCtrls.h"
+#include "Geometry.h"
 #include "SystemError.h"
 #include "SystemLibrary.h"
 #include "TaskWindows.h"
@@ -61,19 +61,7 @@ RECT OuterRectForClient(std::int32_t width, std::int32_t height, DWORD style, DW
 
 TForm::TForm(TComponent* owner, const TFormClass& formClass) : TWinControl(owner), formClass_(formClass) {}
 
-void TForm::InitializeComponent() {
-  ReadDefinitionResource();
-  CreateWindowScaled();
-}
-
-void TForm::CreateWindowScaled() {
-  CreateHandle();
-  const std::int32_t dpi = LayoutDpi(MonitorDpi(MonitorFromWindow(Handle(), MONITOR_DEFAULTTONEAREST)));
-  if (dpi != pixelsPerInch_) ScaleForDpi(dpi);
-  // The window was made before its own resolution was known, and its frame is drawn for that one, which may
-  // differ from the layout's: below 96 DPI, where the layout stays at 96, or wherever the system's frame does.
-  ApplyClientSize();
-}
+void TForm::InitializeComponent() { ReadDefinitionResource(); }
 
 TForm::~TForm() {
   // The controls go first, while the window they live in still exists.
@@ -89,10 +77,10 @@ void TForm::ReadDefinitionResource() {
   const void* data = loaded ? LockResource(loaded) : nullptr;
   std::optional<std::string_view> text;
   if (data) text.emplace(static_cast<const char*>(data), SizeofResource(module, resource));
-  ReadClassDefinition(text, *this);
+  ReadClassDefinition(text, DefinitionRoot(*this, formClass_, FindComponentClass));
 }
 
-void TForm::ReadProperty(const PropertyEntry& property, DefinitionRoot& root) {
+void TForm::ReadProperty(const PropertyEntry& property, const DefinitionRoot& root) {
   const std::wstring& name = property.name;
   if (name.starts_with(L"Font.")) {
     font_.ReadProperty(std::wstring_view(name).substr(5), property);
@@ -100,7 +88,7 @@ void TForm::ReadProperty(const PropertyEntry& property, DefinitionRoot& root) {
     // Windows chooses where the window first appears; the designed position is only recorded.
     TWinControl::ReadProperty(property, root);
   } else if (name == L"Caption") {
-    caption_ = StringValue(property.value);
+    SetCaption(StringValue(property.value));
   } else if (name == L"ClientWidth") {
     clientWidth_ = IntegerValue(property.value);
   } else if (name == L"ClientHeight") {
@@ -114,14 +102,6 @@ void TForm::ReadProperty(const PropertyEntry& property, DefinitionRoot& root) {
     ThrowUnknownProperty(property);
   }
 }
-
-DefinitionReadable& TForm::CreateComponent(std::wstring_view className, std::wstring_view name) {
-  DefinitionReadable& created = CreatePublishedComponent(FindComponentClass, formClass_, *this, className, name);
-  if (auto* control = dynamic_cast<TControl*>(&created)) control->SetParent(this);
-  return created;
-}
-
-TNotifyEvent TForm::FindMethod(std::wstring_view name) { return MethodAddress(formClass_, *this, name); }
 
 DWORD TForm::FrameStyle() const noexcept {
   DWORD captionButtons = 0;
@@ -159,36 +139,36 @@ void TForm::RegisterWindowClass() const {
   windowClass.hIcon = Application->Icon();
   windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   windowClass.lpszClassName = className.c_str();
-  if (!RegisterClassExW(&windowClass)) {
-    const DWORD error = GetLastError();
-    throw EOSError(OSErrorMessage(L"Window class " + className + L" not registered", error));
-  }
+  if (!RegisterClassExW(&windowClass)) RaiseLastOSError({L"Window class ", className, L" not registered"});
 }
 
 void TForm::CreateHandle() {
   RegisterWindowClass();
   const DWORD style = WS_CLIPCHILDREN | FrameStyle();
-  // The main form of an application whose main form is on the taskbar owns its button itself; every other
-  // form is owned by the hidden application window.
-  const bool ownButton = Application->MainFormOnTaskBar() && Application->CreatingMainForm();
+  // A form without its own taskbar button is owned by the hidden application window, which has the button.
   // A dialog frame carries no icon.
-  const DWORD exStyle = (ownButton ? WS_EX_APPWINDOW : 0) | (borderStyle_ == bsDialog ? WS_EX_DLGMODALFRAME : 0);
-  HWND owner = ownButton ? nullptr : Application->Handle();
-  // A first guess: the window's own resolution is known once it exists, and CreateWindowScaled corrects the size.
+  const DWORD exStyle =
+      (ownsTaskbarButton_ ? WS_EX_APPWINDOW : 0) | (borderStyle_ == bsDialog ? WS_EX_DLGMODALFRAME : 0);
+  HWND owner = ownsTaskbarButton_ ? nullptr : Application->Handle();
+  // A first guess: the window's own resolution is known once it exists, and the size is corrected below.
   const RECT outer = OuterRectForClient(clientWidth_, clientHeight_, style, exStyle, pixelsPerInch_);
   const std::wstring className(formClass_.className);
-  HWND window = CreateWindowExW(exStyle, className.c_str(), caption_.c_str(), style, CW_USEDEFAULT, CW_USEDEFAULT,
+  HWND window = CreateWindowExW(exStyle, className.c_str(), Caption().c_str(), style, CW_USEDEFAULT, CW_USEDEFAULT,
                                 outer.right - outer.left, outer.bottom - outer.top, owner, nullptr,
                                 GetModuleHandleW(nullptr), static_cast<TWinControl*>(this));
-  if (!window) {
-    const DWORD error = GetLastError();
-    throw EOSError(OSErrorMessage(L"Error creating window " + className, error));
-  }
+  if (!window) RaiseLastOSError({L"Error creating window ", className});
   RefreshBounds();
 
   // Children in tab order, which makes it their z-order too, so the system's own tab walk agrees with ours.
   for (TWinControl* child : ChildrenInTabOrder()) child->Handle();
   ApplyFontToControls();
+
+  // No WM_DPICHANGED comes at creation: the layout at 96 DPI is scaled to the monitor here.
+  const std::int32_t dpi = LayoutDpi(MonitorDpi(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST)));
+  if (dpi != pixelsPerInch_) ScaleForDpi(dpi);
+  // The window was made before its own resolution was known, and its frame is drawn for that one, which may
+  // differ from the layout's: below 96 DPI, where the layout stays at 96, or wherever the system's frame does.
+  ApplyClientSize();
 }
 
 void TForm::ApplyFontToControls() {
@@ -262,16 +242,12 @@ void TForm::SetWindowState(TWindowState state) {
   if (visible_ && HandleAllocated()) ShowWindow(Handle(), ShowCommandFor(state));
 }
 
-void TForm::SetCaption(std::wstring caption) {
-  caption_ = std::move(caption);
-  if (HandleAllocated()) SetWindowTextW(Handle(), caption_.c_str());
-}
-
 void TForm::Show() {
   visible_ = true;
   if (position_ == poScreenCenter) {
-    SetBounds((GetSystemMetrics(SM_CXSCREEN) - Width()) / 2, (GetSystemMetrics(SM_CYSCREEN) - Height()) / 2, Width(),
-              Height());
+    const TPoint centre =
+        CentredIn({0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}, Width(), Height());
+    SetBounds(centre.X, centre.Y, Width(), Height());
   }
   // A minimized start shows only the taskbar button and leaves the active window alone.
   ShowWindow(Handle(), windowState_ == wsMinimized ? SW_SHOWMINNOACTIVE : ShowCommandFor(windowState_));
@@ -375,15 +351,14 @@ bool TForm::DialogKey(const MSG& message) {
   case VK_ESCAPE: {
     if (control || alt || shift) return false;
     const bool enter = message.wParam == VK_RETURN;
-    if (auto* focused = dynamic_cast<TButton*>(TWinControl::FromHandle(GetFocus()));
-        enter && focused && focused->ParentForm() == this) {
-      focused->Click();
+    if (TWinControl* focused = FromHandle(GetFocus());
+        enter && focused && focused->ParentForm() == this && focused->Press()) {
       return true;
     }
     for (std::size_t i = 0; i < ControlCount(); ++i) {
-      auto* button = dynamic_cast<TButton*>(Controls(i));
-      if (button && (enter ? button->Default() : button->Cancel()) && button->CanFocus()) {
-        button->Click();
+      auto* child = dynamic_cast<TWinControl*>(Controls(i));
+      if (child && (enter ? child->IsDefault() : child->IsCancel()) && child->CanFocus()) {
+        child->Press();
         return true;
       }
     }
@@ -398,11 +373,10 @@ LRESULT TForm::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
   HWND window = Handle();
   switch (message) {
   case WM_COMMAND:
-    if (HIWORD(wParam) == BN_CLICKED && lParam != 0) {
-      if (auto* button = dynamic_cast<TButton*>(FromHandle(reinterpret_cast<HWND>(lParam)))) {
-        button->Click();
-        return 0;
-      }
+    // A control's notification goes back to the control that sent it.
+    if (TWinControl* control = FromHandle(reinterpret_cast<HWND>(lParam));
+        control && control->HandleNotification(HIWORD(wParam))) {
+      return 0;
     }
     break;
   case WM_CLOSE:

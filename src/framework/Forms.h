@@ -18,15 +18,16 @@ struct TBorderIcons {
   bool biMaximize = true;
 };
 
-class TForm : public TWinControl, public DefinitionRoot {
+class TForm : public TWinControl {
 public:
-  // Only records the class: reading the definition and making the window wait for InitializeComponent (or
-  // CreateWindowScaled), which the form class calls once its own published fields exist.
+  // Only records the class: reading the definition waits for InitializeComponent, which the form class calls
+  // once its own published fields exist, and the window for the first use of Handle.
   TForm(TComponent* owner, const TFormClass& formClass);
   ~TForm() override;
 
-  const std::wstring& Caption() const noexcept { return caption_; }
-  void SetCaption(std::wstring caption);
+  // For the application's main form while the main form is on the taskbar: its window is made without an owner
+  // and with a taskbar button of its own. Takes effect when the window is made.
+  void SetOwnsTaskbarButton(bool value) noexcept { ownsTaskbarButton_ = value; }
   std::int32_t ClientWidth() const noexcept { return clientWidth_; }
   std::int32_t ClientHeight() const noexcept { return clientHeight_; }
   // For a form built in code, before its window exists; lengths at 96 DPI.
@@ -64,21 +65,15 @@ public:
   // Called by a child control that receives the focus.
   void FocusChanged(TWinControl* control) noexcept { activeControl_ = control; }
 
-  // How the definition builds the form.
-  void ReadProperty(const PropertyEntry& property, DefinitionRoot& root) override;
-  std::wstring_view DefinitionClassName() const override { return formClass_.className; }
-  DefinitionReadable& CreateComponent(std::wstring_view className, std::wstring_view name) override;
-  TNotifyEvent FindMethod(std::wstring_view name) override;
+  // The form's own properties in its definition.
+  void ReadProperty(const PropertyEntry& property, const DefinitionRoot& root) override;
 
 protected:
   // Called by each form class's constructor, once its published fields exist: reads the class's window
-  // definition (the RCDATA resource named after the class), creates the window hidden and scales it to the DPI
-  // of its monitor. Raises EResNotFound when the class has no definition.
+  // definition (the RCDATA resource named after the class). Raises EResNotFound when the class has none.
   void InitializeComponent();
-  // Creates the window and scales it to its monitor: the part of InitializeComponent after the definition,
-  // for forms built in code.
-  void CreateWindowScaled();
 
+  // Creates the window hidden, with its controls, and scales it to the DPI of its monitor.
   void CreateHandle() override;
   LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
@@ -100,7 +95,7 @@ private:
   void RefreshBounds();
 
   const TFormClass& formClass_;
-  std::wstring caption_;
+  bool ownsTaskbarButton_ = false;
   std::int32_t clientWidth_ = 0;
   std::int32_t clientHeight_ = 0;
   std::int32_t pixelsPerInch_ = 96;

@@ -52,7 +52,8 @@ public:
       buttons_.push_back(button);
       left += kButtonWidth + kButtonSpacing;
     }
-    CreateWindowScaled();
+    // The window now, so that the size it comes to at its monitor's DPI is known before the box is placed.
+    Handle();
   }
 
   // Ctrl+C copies the box as text, with a beep to say so.

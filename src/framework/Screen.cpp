@@ -2,9 +2,9 @@
 
 TScreen* Screen = nullptr;
 
-namespace {
-
 TRect ToTRect(const RECT& rect) noexcept { return {rect.left, rect.top, rect.right, rect.bottom}; }
+
+namespace {
 
 BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM param) noexcept {
   auto& handles = *reinterpret_cast<std::vector<HMONITOR>*>(param);

@@ -9,6 +9,9 @@
 #include "Classes.h"
 #include "Types.h"
 
+// A Windows rectangle as the framework's.
+TRect ToTRect(const RECT& rect) noexcept;
+
 class TMonitor {
 public:
   TMonitor(HMONITOR handle, std::size_t monitorNum) noexcept : handle_(handle), monitorNum_(monitorNum) {}

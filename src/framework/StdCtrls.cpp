@@ -14,14 +14,20 @@ void TButton::Click() {
   }
 }
 
-void TButton::SetCaption(std::wstring caption) {
-  caption_ = std::move(caption);
-  if (HandleAllocated()) SetWindowTextW(Handle(), caption_.c_str());
+bool TButton::Press() {
+  Click();
+  return true;
 }
 
-void TButton::ReadProperty(const PropertyEntry& property, DefinitionRoot& root) {
+bool TButton::HandleNotification(WORD code) {
+  if (code != BN_CLICKED) return false;
+  Click();
+  return true;
+}
+
+void TButton::ReadProperty(const PropertyEntry& property, const DefinitionRoot& root) {
   if (property.name == L"Caption") {
-    caption_ = StringValue(property.value);
+    SetCaption(StringValue(property.value));
   } else if (property.name == L"OnClick") {
     onClick_ = EventValue(property.value, root);
   } else if (property.name == L"Default") {
@@ -34,7 +40,7 @@ void TButton::ReadProperty(const PropertyEntry& property, DefinitionRoot& root) 
 }
 
 void TButton::CreateHandle() {
-  CreateSubclassedChild(WC_BUTTONW, caption_, WS_TABSTOP | (default_ ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON));
+  CreateSubclassedChild(WC_BUTTONW, Caption(), WS_TABSTOP | (default_ ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON));
 }
 
 LRESULT TButton::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -61,12 +67,7 @@ LRESULT TButton::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
   return DefSubclass(window, message, wParam, lParam);
 }
 
-void TLabel::SetCaption(std::wstring caption) {
-  caption_ = std::move(caption);
-  if (HandleAllocated()) SetWindowTextW(Handle(), caption_.c_str());
-}
-
-void TLabel::CreateHandle() { CreateSubclassedChild(WC_STATICW, caption_, SS_LEFT | SS_NOPREFIX); }
+void TLabel::CreateHandle() { CreateSubclassedChild(WC_STATICW, Caption(), SS_LEFT | SS_NOPREFIX); }
 
 LRESULT TLabel::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
   return DefSubclass(Handle(), message, wParam, lParam);

@@ -7,11 +7,9 @@ class TButton : public TWinControl {
 public:
   explicit TButton(TComponent* owner);
 
-  const std::wstring& Caption() const noexcept { return caption_; }
-  void SetCaption(std::wstring caption);
-  bool Default() const noexcept { return default_; }
+  bool IsDefault() const noexcept override { return default_; }
   void SetDefault(bool value) noexcept { default_ = value; }
-  bool Cancel() const noexcept { return cancel_; }
+  bool IsCancel() const noexcept override { return cancel_; }
   void SetCancel(bool value) noexcept { cancel_ = value; }
   // A non-zero result is given to the form when the button is clicked, which ends a modal form.
   int ModalResult() const noexcept { return modalResult_; }
@@ -20,15 +18,17 @@ public:
 
   // Runs the OnClick handler with the button as sender, then hands the modal result to the form.
   void Click();
+  // A press, by the keyboard or by the button's own BN_CLICKED, is a click.
+  bool Press() override;
+  bool HandleNotification(WORD code) override;
 
-  void ReadProperty(const PropertyEntry& property, DefinitionRoot& root) override;
+  void ReadProperty(const PropertyEntry& property, const DefinitionRoot& root) override;
 
 protected:
   void CreateHandle() override;
   LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
-  std::wstring caption_;
   bool default_ = false;
   bool cancel_ = false;
   int modalResult_ = 0;
@@ -40,13 +40,7 @@ class TLabel : public TWinControl {
 public:
   explicit TLabel(TComponent* owner) : TWinControl(owner) {}
 
-  const std::wstring& Caption() const noexcept { return caption_; }
-  void SetCaption(std::wstring caption);
-
 protected:
   void CreateHandle() override;
   LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
-
-private:
-  std::wstring caption_;
 };

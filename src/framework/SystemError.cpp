@@ -2,21 +2,14 @@
 
 #include <memory>
 
+#include "Decimal.h"
+#include "Exceptions.h"
+
 namespace {
 
 struct LocalFreer {
   void operator()(wchar_t* text) const noexcept { LocalFree(text); }
 };
-
-// By hand: std::to_wstring would bring the C runtime's whole printf family into the image.
-std::wstring Decimal(DWORD value) {
-  std::wstring digits;
-  do {
-    digits.insert(digits.begin(), static_cast<wchar_t>(L'0' + value % 10));
-    value /= 10;
-  } while (value != 0);
-  return digits;
-}
 
 } // namespace
 
@@ -29,6 +22,13 @@ std::wstring OSErrorMessage(const std::wstring& what, DWORD code) {
   std::wstring text(buffer ? buffer : L"", buffer ? length : 0);
   // The system's texts end in a line break, which the error box would show as an empty line.
   while (!text.empty() && (text.back() == L'\n' || text.back() == L'\r' || text.back() == L' ')) text.pop_back();
-  if (text.empty()) text = L"system error " + Decimal(code);
+  if (text.empty()) text = L"system error " + DecimalText(code);
   return what + L": " + text;
+}
+
+void RaiseLastOSError(std::initializer_list<std::wstring_view> what) {
+  const DWORD code = GetLastError();
+  std::wstring text;
+  for (const std::wstring_view part : what) text.append(part);
+  throw EOSError(OSErrorMessage(text, code));
 }

@@ -10,6 +10,9 @@
 #                      while system32's keep Wine's 5.81 (so the program takes the task dialog's route);
 #         twomonitors  the same prefix on an Xephyr display with two monitors and a work area each.
 #   wine-session.sh stop <state-dir>      stops what start started; safe after a failed or partial start
+#   wine-session.sh prepare <state-dir> [--32-bit]
+#       only readies the stock prefix in <state-dir> (--32-bit as for start), for a program run on a display
+#       that is already there, and writes <state-dir>/prefix.env: Wine's environment for it, without DISPLAY.
 #
 # start writes <state-dir>/session.env for the stock session and <state-dir>/<variant>/session.env for the
 # others; wine-run.sh sources them.
@@ -37,7 +40,8 @@ die() {
 }
 
 usage() {
-  die "usage: wine-session.sh start <state-dir> [--32-bit] [--variants] | stop <state-dir>"
+  die "usage: wine-session.sh start <state-dir> [--32-bit] [--variants] | stop <state-dir> |" \
+    "prepare <state-dir> [--32-bit]"
 }
 
 # wait_for <timeout-seconds> <description> <command...>: poll every 50 ms until the command succeeds.
@@ -334,6 +338,26 @@ start() {
   start_session twomonitors "$state/twomonitors" "$two_display" xinerama
 }
 
+prepare() {
+  local with_32_bit=no
+  case $# in
+  0) ;;
+  1) [[ $1 == --32-bit ]] || usage; with_32_bit=yes ;;
+  *) usage ;;
+  esac
+  [[ -n ${DISPLAY-} ]] || die "prepare needs a display (DISPLAY)"
+  mkdir -p "$state"
+  export_wine_environment
+  prepare_base_prefix "$with_32_bit"
+  {
+    printf 'export WINEPREFIX=%q\n' "$WINEPREFIX"
+    printf 'export WINEDEBUG=%q\n' "$WINEDEBUG"
+    printf 'export WINEDLLOVERRIDES=%q\n' "$WINEDLLOVERRIDES"
+    printf 'export QEMU_RESERVED_VA=%q\n' "$QEMU_RESERVED_VA"
+  } >"$state/prefix.env.tmp"
+  mv "$state/prefix.env.tmp" "$state/prefix.env"
+}
+
 # The recorded processes as lines "<kind> <pid> <start-time>", newest first: servers stop before displays.
 recorded() {
   [[ -f $state/pids ]] && tac "$state/pids"
@@ -379,5 +403,6 @@ shift 2
 case $command in
 start) start "$@" ;;
 stop) (($# == 0)) || usage; stop && echo "wine-session: stopped" ;;
+prepare) prepare "$@" ;;
 *) usage ;;
 esac

@@ -3,37 +3,41 @@
 #include "Exceptions.h"
 #include "Published.h"
 
-void ReadDefinition(const ObjectDefinition& definition, DefinitionRoot& root) {
-  if (definition.className != root.DefinitionClassName()) {
-    throw EReadError(L"Window definition is for " + definition.className + L", not " +
-                     std::wstring(root.DefinitionClassName()));
-  }
-  for (const PropertyEntry& property : definition.properties) root.ReadProperty(property, root);
-  for (const ObjectDefinition& component : definition.components) {
-    if (!component.components.empty()) {
-      throw EReadError(L"Component " + component.name + L" cannot hold components");
-    }
-    DefinitionReadable& created = root.CreateComponent(component.className, component.name);
-    for (const PropertyEntry& property : component.properties) created.ReadProperty(property, root);
-  }
-}
+namespace {
 
-DefinitionReadable& CreatePublishedComponent(ComponentClassLookup lookup, const TFormClass& formClass, TComponent& form,
-                                             std::wstring_view className, std::wstring_view name) {
-  const ComponentClass* componentClass = lookup(className);
+DefinitionReadable& CreatePublishedComponent(const DefinitionRoot& root, std::wstring_view className,
+                                             std::wstring_view name) {
+  const ComponentClass* componentClass = root.ComponentClasses()(className);
   if (!componentClass) throw EReadError(L"Class " + std::wstring(className) + L" not found");
-  TComponent* component = componentClass->create(&form);
+  TComponent* component = componentClass->create(&root.Component());
   component->SetName(std::wstring(name));
-  for (const PublishedField& field : formClass.fields) {
-    if (field.name == name && !field.assign(form, component)) {
+  for (const PublishedField& field : root.RootClass().fields) {
+    if (field.name == name && !field.assign(root.Component(), component)) {
       throw EReadError(L"Field " + std::wstring(name) + L" is not a " + std::wstring(className));
     }
   }
   return dynamic_cast<DefinitionReadable&>(*component);
 }
 
-void ReadClassDefinition(const std::optional<std::string_view>& text, DefinitionRoot& root) {
-  if (!text) throw EResNotFound(std::wstring(root.DefinitionClassName()));
+void ReadDefinition(const ObjectDefinition& definition, const DefinitionRoot& root) {
+  const std::wstring_view rootClassName = root.RootClass().className;
+  if (definition.className != rootClassName) {
+    throw EReadError(L"Window definition is for " + definition.className + L", not " + std::wstring(rootClassName));
+  }
+  for (const PropertyEntry& property : definition.properties) root.Properties().ReadProperty(property, root);
+  for (const ObjectDefinition& component : definition.components) {
+    if (!component.components.empty()) {
+      throw EReadError(L"Component " + component.name + L" cannot hold components");
+    }
+    DefinitionReadable& created = CreatePublishedComponent(root, component.className, component.name);
+    for (const PropertyEntry& property : component.properties) created.ReadProperty(property, root);
+  }
+}
+
+} // namespace
+
+void ReadClassDefinition(const std::optional<std::string_view>& text, const DefinitionRoot& root) {
+  if (!text) throw EResNotFound(std::wstring(root.RootClass().className));
   ReadDefinition(ParseWindowDefinition(*text), root);
 }
 
@@ -70,7 +74,7 @@ const std::vector<std::wstring>& SetValue(const PropertyValue& value) {
   return value.items;
 }
 
-TNotifyEvent EventValue(const PropertyValue& value, DefinitionRoot& root) {
+TNotifyEvent EventValue(const PropertyValue& value, const DefinitionRoot& root) {
   TNotifyEvent event = root.FindMethod(IdentifierValue(value));
   if (!event) ThrowInvalidPropertyValue();
   return event;

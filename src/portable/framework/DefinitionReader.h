@@ -2,6 +2,7 @@
 // Applies a parsed window definition to a form: its own properties, then each component in order, created
 // by class name, filled into the published field of its name, with its events bound by method name.
 
+#include <concepts>
 #include <optional>
 #include <string_view>
 
@@ -15,27 +16,11 @@ class DefinitionRoot;
 class DefinitionReadable {
 public:
   // Raises EReadError for a property the component does not have or a value it cannot take.
-  virtual void ReadProperty(const PropertyEntry& property, DefinitionRoot& root) = 0;
+  virtual void ReadProperty(const PropertyEntry& property, const DefinitionRoot& root) = 0;
 
 protected:
   ~DefinitionReadable() = default;
 };
-
-// The component a definition describes as a whole (a form). It reads its own properties like any component.
-class DefinitionRoot {
-public:
-  virtual void ReadProperty(const PropertyEntry& property, DefinitionRoot& root) = 0;
-  virtual std::wstring_view DefinitionClassName() const = 0;
-  // Creates a component owned by the root, named, and stored in the published field of that name.
-  virtual DefinitionReadable& CreateComponent(std::wstring_view className, std::wstring_view name) = 0;
-  // The root's published method of that name; an empty event when there is none.
-  virtual TNotifyEvent FindMethod(std::wstring_view name) = 0;
-
-protected:
-  ~DefinitionRoot() = default;
-};
-
-void ReadDefinition(const ObjectDefinition& definition, DefinitionRoot& root);
 
 // A class that a window definition may name, and how a component of it is made.
 struct ComponentClass {
@@ -46,15 +31,37 @@ struct ComponentClass {
 // The class of that name, or null when there is none.
 using ComponentClassLookup = const ComponentClass* (*)(std::wstring_view name);
 
-// What a form's CreateComponent does with its own classes and fields: creates a component of the class named,
-// owned by `form` and named `name`, and stores it in the published field of that name if `formClass` has one.
-// Raises EReadError "Class <className> not found" for a class the lookup does not know, and "Field <name> is not
-// a <className>" for a field of another class.
-DefinitionReadable& CreatePublishedComponent(ComponentClassLookup lookup, const TFormClass& formClass, TComponent& form,
-                                             std::wstring_view className, std::wstring_view name);
+// The component a definition describes as a whole (a form), as the reader sees it: it takes its own properties
+// like any component, owns the components the definition creates, and its class's published table names the
+// fields they fill and the methods their events bind to.
+class DefinitionRoot {
+public:
+  template <class Root>
+  requires std::derived_from<Root, TComponent> && std::derived_from<Root, DefinitionReadable>
+  DefinitionRoot(Root& root, const TFormClass& rootClass, ComponentClassLookup componentClasses)
+  noexcept : component_(root), properties_(root), rootClass_(rootClass), componentClasses_(componentClasses) {}
 
-// Reads the definition text found for the root's class; no text is an EResNotFound naming the class.
-void ReadClassDefinition(const std::optional<std::string_view>& text, DefinitionRoot& root);
+  TComponent& Component() const noexcept { return component_; }
+  DefinitionReadable& Properties() const noexcept { return properties_; }
+  const TFormClass& RootClass() const noexcept { return rootClass_; }
+  ComponentClassLookup ComponentClasses() const noexcept { return componentClasses_; }
+  // The root's published method of that name, bound to it; an empty event when there is none.
+  TNotifyEvent FindMethod(std::wstring_view name) const { return MethodAddress(rootClass_, component_, name); }
+
+private:
+  TComponent& component_;
+  DefinitionReadable& properties_;
+  const TFormClass& rootClass_;
+  ComponentClassLookup componentClasses_;
+};
+
+// Reads the definition text found for the root's class into the root: its own properties, then each component
+// in order, created by class name and owned by the root, named, stored in the published field of its name where
+// there is one, with its properties read. No text is an EResNotFound naming the class; a fault in the text an
+// EParserError; a definition of another class, a class the lookup does not know ("Class <name> not found"), a
+// field of another class ("Field <name> is not a <class>") or a property a component cannot take an EReadError.
+// Reading stops at the first fault, with what was created so far owned by the root.
+void ReadClassDefinition(const std::optional<std::string_view>& text, const DefinitionRoot& root);
 
 // Typed access to a property value; a value of another kind is an "Invalid property value".
 std::int32_t IntegerValue(const PropertyValue& value);
@@ -62,7 +69,7 @@ const std::wstring& StringValue(const PropertyValue& value);
 const std::wstring& IdentifierValue(const PropertyValue& value);
 bool BooleanValue(const PropertyValue& value);
 const std::vector<std::wstring>& SetValue(const PropertyValue& value);
-TNotifyEvent EventValue(const PropertyValue& value, DefinitionRoot& root);
+TNotifyEvent EventValue(const PropertyValue& value, const DefinitionRoot& root);
 
 [[noreturn]] void ThrowInvalidPropertyValue();
 [[noreturn]] void ThrowUnknownProperty(const PropertyEntry& property);

@@ -1,5 +1,7 @@
 #include "MessageBoxRules.h"
 
+#include "Geometry.h"
+
 bool UseTaskDialogRoute(const MessageBoxRouteInputs& inputs) noexcept {
   const bool commonControls6 = inputs.commonControlsMajor >= 6;
   return inputs.windowsMajor >= 6 && inputs.useLatestCommonDialogs && commonControls6 &&
@@ -8,12 +10,8 @@ bool UseTaskDialogRoute(const MessageBoxRouteInputs& inputs) noexcept {
 
 TPoint MessageBoxPosition(const TRect& workArea, std::int32_t boxWidth, std::int32_t boxHeight, std::int32_t x,
                           std::int32_t y) noexcept {
-  // 64-bit intermediates: a box larger than the work area, or a far-off monitor, must not wrap.
-  const auto centre = [](std::int32_t low, std::int32_t high, std::int32_t size) {
-    return static_cast<std::int32_t>(std::int64_t{low} + (std::int64_t{high} - low - size) / 2);
-  };
-  return {x == -1 ? centre(workArea.Left, workArea.Right, boxWidth) : x,
-          y == -1 ? centre(workArea.Top, workArea.Bottom, boxHeight) : y};
+  const TPoint centred = CentredIn(workArea, boxWidth, boxHeight);
+  return {x == -1 ? centred.X : x, y == -1 ? centred.Y : y};
 }
 
 std::wstring MessageBoxClipboardText(std::wstring_view caption, std::wstring_view message,

@@ -26,14 +26,8 @@ struct MessageBoxRouteInputs {
 
 bool UseTaskDialogRoute(const MessageBoxRouteInputs& inputs) noexcept;
 
-struct TPoint {
-  std::int32_t X = 0;
-  std::int32_t Y = 0;
-  friend bool operator==(const TPoint&, const TPoint&) = default;
-};
-
-// Where a box of the given size goes: a requested coordinate of exactly -1 is centred on the work area (halves
-// truncated toward zero), any other is taken as it is.
+// Where a box of the given size goes: a requested coordinate of exactly -1 is centred on the work area
+// (CentredIn), any other is taken as it is.
 TPoint MessageBoxPosition(const TRect& workArea, std::int32_t boxWidth, std::int32_t boxHeight, std::int32_t x,
                           std::int32_t y) noexcept;
 

@@ -12,6 +12,12 @@ struct TRect {
   friend bool operator==(const TRect&, const TRect&) = default;
 };
 
+struct TPoint {
+  std::int32_t X = 0;
+  std::int32_t Y = 0;
+  friend bool operator==(const TPoint&, const TPoint&) = default;
+};
+
 enum class TWindowState : std::uint8_t { wsNormal, wsMinimized, wsMaximized };
 using enum TWindowState;
 

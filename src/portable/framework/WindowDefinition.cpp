@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "Decimal.h"
 #include "Exceptions.h"
 #include "Utf8.h"
 
@@ -155,18 +156,9 @@ private:
   }
 
   [[noreturn]] void Fail(const std::wstring& what) const {
-    throw EParserError(L"Window definition, line " + Decimal(line_) + L": " + what);
+    throw EParserError(L"Window definition, line " + DecimalText(static_cast<std::uint32_t>(line_)) + L": " + what);
   }
 
-  // Without the C library's formatting, which would weigh more than the whole reader.
-  static std::wstring Decimal(int value) {
-    std::wstring digits;
-    do {
-      digits.insert(digits.begin(), static_cast<wchar_t>(L'0' + value % 10));
-      value /= 10;
-    } while (value > 0);
-    return digits;
-  }
   static bool IsDigit(char c) { return c >= '0' && c <= '9'; }
   static bool IsIdentifierStart(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_'; }
 

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "DefinitionReader.h"
@@ -14,7 +16,7 @@ namespace {
 class FakeButton : public TComponent, public DefinitionReadable {
 public:
   using TComponent::TComponent;
-  void ReadProperty(const PropertyEntry& property, DefinitionRoot& root) override {
+  void ReadProperty(const PropertyEntry& property, const DefinitionRoot& root) override {
     if (property.name == L"Caption") {
       caption = StringValue(property.value);
     } else if (property.name == L"OnClick") {
@@ -30,7 +32,7 @@ public:
 class FakeLabel : public TComponent, public DefinitionReadable {
 public:
   using TComponent::TComponent;
-  void ReadProperty(const PropertyEntry& property, DefinitionRoot&) override { ThrowUnknownProperty(property); }
+  void ReadProperty(const PropertyEntry& property, const DefinitionRoot&) override { ThrowUnknownProperty(property); }
 };
 
 template <class Component> TComponent* Create(TComponent* owner) { return new Component(owner); }
@@ -41,7 +43,7 @@ const ComponentClass* FindFakeClass(std::wstring_view name) {
   return name == kButton.name ? &kButton : name == kLabel.name ? &kLabel : nullptr;
 }
 
-class FakeForm : public TComponent, public DefinitionRoot {
+class FakeForm : public TComponent, public DefinitionReadable {
 public:
   FakeForm() : TComponent(nullptr) {}
 
@@ -56,26 +58,27 @@ public:
                                                  PublishMethod<&FakeForm::SecondClick>(L"SecondClick")};
   static constexpr TFormClass kClass{L"TFakeForm", kFields, kMethods};
 
-  std::wstring_view DefinitionClassName() const override { return kClass.className; }
-
-  DefinitionReadable& CreateComponent(std::wstring_view className, std::wstring_view name) override {
-    created.emplace_back(className);
-    return CreatePublishedComponent(FindFakeClass, kClass, *this, className, name);
-  }
-
-  TNotifyEvent FindMethod(std::wstring_view name) override { return MethodAddress(kClass, *this, name); }
-
-  void ReadProperty(const PropertyEntry& property, DefinitionRoot&) override {
+  void ReadProperty(const PropertyEntry& property, const DefinitionRoot&) override {
     if (property.name != L"Caption") ThrowUnknownProperty(property);
     caption = StringValue(property.value);
   }
 
+  // The names of the components it owns, in the order they were created.
+  std::vector<std::wstring> ComponentNames() const {
+    std::vector<std::wstring> names;
+    for (std::size_t i = 0; i < ComponentCount(); ++i) names.push_back(Components(i)->Name());
+    return names;
+  }
+
   std::wstring caption;
-  std::vector<std::wstring> created;
   std::vector<std::pair<std::wstring, TObject*>> clicks;
 };
 
-void Read(const char* text, FakeForm& form) { ReadDefinition(ParseWindowDefinition(text), form); }
+void ReadText(const std::optional<std::string_view>& text, FakeForm& form) {
+  ReadClassDefinition(text, DefinitionRoot(form, FakeForm::kClass, FindFakeClass));
+}
+
+void Read(const char* text, FakeForm& form) { ReadText(text, form); }
 
 TEST(DefinitionReader, CreatesComponentsFillsFieldsAndBindsHandlersByName) {
   FakeForm form;
@@ -88,13 +91,15 @@ TEST(DefinitionReader, CreatesComponentsFillsFieldsAndBindsHandlersByName) {
        form);
 
   EXPECT_EQ(form.caption, L"Main");
-  EXPECT_EQ(form.created, (std::vector<std::wstring>{L"TFakeButton", L"TFakeButton", L"TFakeButton"}));
+  EXPECT_EQ(form.ComponentNames(), (std::vector<std::wstring>{L"First", L"Unpublished", L"Second"}));
   ASSERT_NE(form.First, nullptr);
   ASSERT_NE(form.Second, nullptr);
   EXPECT_EQ(form.First->caption, L"One");
   EXPECT_EQ(form.Second->caption, L"Two");
   EXPECT_FALSE(form.Second->onClick);
-  EXPECT_EQ(form.ComponentCount(), 3u);
+  for (std::size_t i = 0; i < form.ComponentCount(); ++i) {
+    EXPECT_NE(dynamic_cast<FakeButton*>(form.Components(i)), nullptr) << i;
+  }
 
   // Bound to the method named, not to the one of the button's own name, and called with the button as sender.
   form.First->onClick(form.First);
@@ -129,11 +134,10 @@ TEST(DefinitionReader, FaultsInTheDefinitionAreReadErrors) {
 
 TEST(DefinitionReader, AClassWithoutADefinitionIsAMissingResource) {
   FakeForm form;
-  EXPECT_EQ(RaisedMessage<EResNotFound>([&] { ReadClassDefinition(std::nullopt, form); }),
-            L"Resource TFakeForm not found");
-  ReadClassDefinition("F: TFakeForm { Caption = \"Found\" }", form);
+  EXPECT_EQ(RaisedMessage<EResNotFound>([&] { ReadText(std::nullopt, form); }), L"Resource TFakeForm not found");
+  ReadText("F: TFakeForm { Caption = \"Found\" }", form);
   EXPECT_EQ(form.caption, L"Found");
-  EXPECT_THROW(ReadClassDefinition("F: TFakeForm {", form), EParserError);
+  EXPECT_THROW(ReadText("F: TFakeForm {", form), EParserError);
 }
 
 TEST(DefinitionReader, StopsAtTheFirstFaultWithWhatWasReadStillOwned) {
@@ -142,8 +146,7 @@ TEST(DefinitionReader, StopsAtTheFirstFaultWithWhatWasReadStillOwned) {
                     "Third: TFakeButton { } }",
                     form),
                EReadError);
-  EXPECT_EQ(form.created.size(), 2u);
-  EXPECT_EQ(form.ComponentCount(), 2u);
+  EXPECT_EQ(form.ComponentNames(), (std::vector<std::wstring>{L"First", L"Second"}));
 }
 
 } // namespace

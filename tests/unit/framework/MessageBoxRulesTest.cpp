@@ -23,24 +23,19 @@ TEST(MessageBoxRoute, TaskDialogOnlyWithEverythingItNeeds) {
   for (const auto& c : cases) EXPECT_EQ(UseTaskDialogRoute(c.inputs), c.taskDialog) << c.name;
 }
 
-TEST(MessageBoxPosition, CentresOnTheWorkAreaWithHalvesTruncatedTowardZero) {
+TEST(MessageBoxPosition, CentresOnlyTheCoordinatesRequestedAsMinusOne) {
+  const TRect work{48, 32, 1280, 984};
   const struct {
     const char* name;
-    TRect work;
-    std::int32_t width, height, x, y;
+    std::int32_t x, y;
     TPoint expected;
   } cases[] = {
-      {"primary with a taskbar below", {0, 0, 1280, 984}, 300, 151, -1, -1, {490, 416}},
-      {"work area offset by a bar", {48, 32, 1280, 984}, 301, 150, -1, -1, {513, 433}},
-      {"monitor left of the primary", {-1920, 0, 0, 1040}, 300, 150, -1, -1, {-1110, 445}},
-      {"box wider than the work area", {0, 0, 200, 200}, 301, 100, -1, -1, {-50, 50}},
-      {"odd negative remainder", {0, 0, 100, 100}, 103, 100, -1, -1, {-1, 0}},
-      {"explicit coordinates are kept", {0, 0, 1280, 984}, 300, 150, 10, -2, {10, -2}},
-      {"only x centred", {0, 0, 1280, 984}, 300, 150, -1, 7, {490, 7}},
+      {"both centred", -1, -1, {513, 433}},
+      {"explicit coordinates are kept", 10, -2, {10, -2}},
+      {"only x centred", -1, 7, {513, 7}},
+      {"only y centred", 0, -1, {0, 433}},
   };
-  for (const auto& c : cases) {
-    EXPECT_EQ(MessageBoxPosition(c.work, c.width, c.height, c.x, c.y), c.expected) << c.name;
-  }
+  for (const auto& c : cases) EXPECT_EQ(MessageBoxPosition(work, 301, 150, c.x, c.y), c.expected) << c.name;
 }
 
 TEST(MessageBoxClipboardText, HoldsCaptionTextAndButtonsBetweenRules) {
