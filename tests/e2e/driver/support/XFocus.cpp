@@ -15,6 +15,8 @@ constexpr wchar_t xWindowProperty[] = L"__wine_x11_whole_window";
 // The focus wait has its own limit, so that the shell ends, and reports, before the driver stops waiting.
 constexpr wchar_t focusShell[] = LR"(timeout 5 xdotool windowfocus --sync "$1")";
 
+constexpr wchar_t hasFocusShell[] = LR"sh([ "$(timeout 5 xdotool getwindowfocus)" = "$1" ])sh";
+
 } // namespace
 
 std::uintptr_t XWindowOf(HWND window) { return reinterpret_cast<std::uintptr_t>(GetPropW(window, xWindowProperty)); }
@@ -22,6 +24,12 @@ std::uintptr_t XWindowOf(HWND window) { return reinterpret_cast<std::uintptr_t>(
 bool GiveXInputFocus(HWND window) {
   const std::uintptr_t xWindow = XWindowOf(window);
   return xWindow != 0 && RunHostCommand({L"/bin/sh", L"-c", focusShell, L"sh", std::to_wstring(xWindow)},
+                                        std::chrono::seconds(15)) == 0;
+}
+
+bool HasXInputFocus(HWND window) {
+  const std::uintptr_t xWindow = XWindowOf(window);
+  return xWindow != 0 && RunHostCommand({L"/bin/sh", L"-c", hasFocusShell, L"sh", std::to_wstring(xWindow)},
                                         std::chrono::seconds(15)) == 0;
 }
 

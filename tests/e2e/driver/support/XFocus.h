@@ -15,4 +15,7 @@ std::uintptr_t XWindowOf(HWND window);
 // Gives the top-level window's X window the X input focus and waits until it has it; tells whether it arrived.
 bool GiveXInputFocus(HWND window);
 
+// Whether the top-level window's X window has the X input focus now.
+bool HasXInputFocus(HWND window);
+
 } // namespace e2e
