@@ -225,7 +225,7 @@ void WriteFile(const std::wstring& path, const std::string& text) {
   }
 }
 
-// Every order of the three programs, so that over the rounds each follows each other equally often.
+// Every order of the three programs: taken in turn, every six rounds each program follows each other as often.
 std::vector<std::array<int, 3>> Orders() {
   std::array<int, 3> order{0, 1, 2};
   std::vector<std::array<int, 3>> orders;
@@ -347,8 +347,8 @@ int Run(const Options& options) {
                            "- Measured: the " +
                            build + " build of the programs, under " + Platform() +
                            ".\n- Rounds: " + std::to_string(options.rounds) +
-                           " of each of the three, in turn, the order changed every round so that each follows "
-                           "each other as often, after one unmeasured start of each; " +
+                           " of each of the three, in turn, the order changed every round through all six orders, "
+                           "after one unmeasured start of each; " +
                            std::to_string(options.toggles) +
                            " fullscreen round trips in each round, the first of each process reported apart.\n";
     for (const std::string& note : options.notes) document += "- " + note + "\n";
