@@ -33,6 +33,9 @@ tests/harness/wine-run.sh "$state" "$build/win64/tests/bench/pellacord-bench.exe
   --note "Display: a virtual one (Xvfb, 1280x1024) at 96 DPI, with no window manager." \
   --note "Why 64-bit: this machine's kernel runs 32-bit code only through emulation, which would measure the emulator; the shipped 32-bit image is built from the same sources with the same flags." \
   --note "Host: $(nproc) cores ($cpu), shared with other work; load average $load1, $load5, $load15 when the run began."
-# The image's size by build setting was measured by hand once and is kept beside what the bench writes.
-printf '\n' >>docs/benchmark.md
-cat docs/image-size.md >>docs/benchmark.md
+# The image's size by build setting and the toggle's cost per step were measured by hand once and are kept
+# beside what the bench writes.
+for measured in docs/image-size.md docs/fullscreen-toggle.md; do
+  printf '\n' >>docs/benchmark.md
+  cat "$measured" >>docs/benchmark.md
+done

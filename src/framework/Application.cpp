@@ -131,6 +131,7 @@ void TApplication::FormCreated(TForm& form, bool mainForm) {
 
 void TApplication::Run() {
   remoteSession_ = ProcessRunsInRemoteSession();
+  taskbar_.Prepare();
   if (mainForm_ && showMainForm_) ShowMainFormAsStarted();
   while (!terminated_) {
     try {

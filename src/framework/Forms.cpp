@@ -217,7 +217,9 @@ void TForm::SetBorderStyle(TFormBorderStyle style) {
   const auto current = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE));
   SetWindowLongPtrW(window, GWL_STYLE, static_cast<LONG_PTR>((current & ~kFrameStyles) | FrameStyle()));
   SetWindowPos(window, nullptr, 0, 0, 0, 0, SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  RedrawWindow(window, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+  // The frame change has the frame drawn already, and the controls keep their places in the client area: only
+  // the client area is left to repaint.
+  InvalidateRect(window, nullptr, TRUE);
 }
 
 namespace {

@@ -13,11 +13,14 @@ public:
   // monitor, but not for a window that is still maximized, which the fullscreen toggle keeps so. Any failure
   // (no shell, no taskbar) changes nothing.
   void MarkFullscreenWindow(HWND window, bool fullscreen) noexcept;
+  // Makes the shell's object now, at start-up, rather than on the first toggle: loading its library is the
+  // largest part of a first toggle's cost.
+  void Prepare() noexcept { List(); }
   // Lets the shell's object go, while COM is still initialised.
   void Release() noexcept { list_.Reset(); }
 
 private:
-  // Made on first use only: most runs never go fullscreen.
+  // Made once; a failure is not retried.
   ITaskbarList2* List() noexcept;
 
   Microsoft::WRL::ComPtr<ITaskbarList2> list_;

@@ -115,6 +115,22 @@ bool IsBorderlessAt(HWND window, const RECT& rect) {
 
 std::wstring Quoted(const std::wstring& path) { return L"\"" + path + L"\""; }
 
+// From sending the button's click notification to its window until the command has returned and the window
+// has painted everything the command left invalid. Both waits block on the program's thread, not on a clock:
+// the notification is sent, so it returns once the handler has; the forced update then has the program's
+// thread paint, by sent WM_PAINT, every window of the tree that still needs it.
+double TimeToggle(const Target& target, HWND window, HWND button) {
+  const auto started = Clock::now();
+  DWORD_PTR result = 0;
+  if (SendMessageTimeoutW(window, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED),
+                          reinterpret_cast<LPARAM>(button), SMTO_NORMAL,
+                          static_cast<UINT>(std::chrono::milliseconds(kStateLimit).count()), &result) == 0) {
+    throw Failure(target, "the click on \"Fullscreen\" is not answered");
+  }
+  RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+  return Milliseconds(Clock::now() - started);
+}
+
 } // namespace
 
 Sample MeasureOnce(const Target& target, const MeasureOptions& options) {
@@ -127,7 +143,7 @@ Sample MeasureOnce(const Target& target, const MeasureOptions& options) {
   startup.cb = sizeof startup;
   startup.dwFlags = STARTF_USESTDHANDLES;
   startup.hStdInput = startup.hStdOutput = startup.hStdError = nul.get();
-  std::wstring commandLine = Quoted(target.path);
+  std::wstring commandLine = Quoted(target.path) + (target.arguments.empty() ? L"" : L" " + target.arguments);
   PROCESS_INFORMATION info{};
 
   Sample sample;
@@ -166,22 +182,14 @@ Sample MeasureOnce(const Target& target, const MeasureOptions& options) {
     throw Failure(target, "cannot read the window's or its monitor's rectangle");
   }
   for (int i = 0; i < options.toggles; ++i) {
-    auto clicked = Clock::now();
-    PostMessageW(fullscreen, BM_CLICK, 0, 0);
-    if (!PollUntil(kStateLimit, [&] { return IsBorderlessAt(window, monitor.rcMonitor); })) {
+    sample.enterMs.push_back(TimeToggle(target, window, fullscreen));
+    if (!IsBorderlessAt(window, monitor.rcMonitor)) {
       throw Failure(target, "the window does not cover its monitor after a click on \"Fullscreen\"");
     }
-    sample.enterMs.push_back(Milliseconds(Clock::now() - clicked));
-    // Not timed: the click's handler has returned before the next one is posted.
-    if (!Answers(window, kStateLimit)) throw Failure(target, "main window does not answer");
-
-    clicked = Clock::now();
-    PostMessageW(fullscreen, BM_CLICK, 0, 0);
-    if (!PollUntil(kStateLimit, [&] { return IsFramedAt(window, framed); })) {
+    sample.leaveMs.push_back(TimeToggle(target, window, fullscreen));
+    if (!IsFramedAt(window, framed)) {
       throw Failure(target, "the window is not framed in its former place after the second click");
     }
-    sample.leaveMs.push_back(Milliseconds(Clock::now() - clicked));
-    if (!Answers(window, kStateLimit)) throw Failure(target, "main window does not answer");
   }
 
   PostMessageW(window, WM_CLOSE, 0, 0);

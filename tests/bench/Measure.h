@@ -14,6 +14,8 @@ struct Target {
   std::wstring path;
   // The class of its main window.
   std::wstring windowClass;
+  // Appended to the quoted path on its command line.
+  std::wstring arguments;
 };
 
 struct MeasureOptions {
@@ -31,8 +33,9 @@ struct Sample {
   Memory afterIdle;
   // CPU time over the idle interval.
   double idleCpuMs = 0;
-  // From posting BM_CLICK to "Fullscreen" until the window is borderless over its monitor's rectangle, and
-  // from the next click until it is framed again in its former rectangle; one of each per toggle.
+  // From sending the click of "Fullscreen" until the command has returned and the window is painted, borderless
+  // over its monitor's rectangle, and from the next click until it is painted framed again in its former
+  // rectangle; one of each per round trip, the first of a fresh process first.
   std::vector<double> enterMs;
   std::vector<double> leaveMs;
 };

@@ -7,6 +7,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <array>
 #include <cstdio>
 #include <exception>
 #include <map>
@@ -32,6 +34,7 @@ constexpr double kStartupTarget = 1.15;
 constexpr double kPrivateBytesTarget = 1.25;
 constexpr double kIdleCpuLimitMs = 10.0;
 constexpr double kShippedSizeLimit = 200 * kKiB;
+constexpr double kToggleTarget = 1.25;
 
 struct Options {
   std::wstring program;
@@ -83,7 +86,8 @@ Options Parse(int argc, wchar_t** argv) {
     } else if (name == L"--idle-ms") {
       options.idleMilliseconds = Count(value, 1);
     } else if (name == L"--toggles") {
-      options.toggles = Count(value, 1);
+      // The first round trip of a process is reported apart from the later ones, so there must be later ones.
+      options.toggles = Count(value, 2);
     } else if (name == L"--note") {
       options.notes.push_back(e2e::ToUtf8(value));
     } else {
@@ -118,7 +122,9 @@ std::string Today() {
 }
 
 struct Series {
-  std::vector<double> startup, startupCpu, privateBytes, workingSet, privateAfterIdle, idleCpu, enter, leave;
+  std::vector<double> startup, startupCpu, privateBytes, workingSet, privateAfterIdle, idleCpu;
+  // The first round trip of a fresh process apart from the later ones, each way.
+  std::vector<double> enterFirst, enterLater, leaveFirst, leaveLater;
 
   void Add(const bench::Sample& sample) {
     startup.push_back(sample.startupMs);
@@ -127,8 +133,14 @@ struct Series {
     workingSet.push_back(static_cast<double>(sample.afterStartup.workingSet) / kKiB);
     privateAfterIdle.push_back(static_cast<double>(sample.afterIdle.privateBytes) / kKiB);
     idleCpu.push_back(sample.idleCpuMs);
-    enter.insert(enter.end(), sample.enterMs.begin(), sample.enterMs.end());
-    leave.insert(leave.end(), sample.leaveMs.begin(), sample.leaveMs.end());
+    AddToggles(sample.enterMs, enterFirst, enterLater);
+    AddToggles(sample.leaveMs, leaveFirst, leaveLater);
+  }
+
+private:
+  static void AddToggles(const std::vector<double>& times, std::vector<double>& first, std::vector<double>& later) {
+    first.push_back(times.front());
+    later.insert(later.end(), times.begin() + 1, times.end());
   }
 };
 
@@ -213,32 +225,65 @@ void WriteFile(const std::wstring& path, const std::string& text) {
   }
 }
 
+// Every order of the three programs: taken in turn, every six rounds each program follows each other as often.
+std::vector<std::array<int, 3>> Orders() {
+  std::array<int, 3> order{0, 1, 2};
+  std::vector<std::array<int, 3>> orders;
+  do {
+    orders.push_back(order);
+  } while (std::next_permutation(order.begin(), order.end()));
+  return orders;
+}
+
+// One way of the toggle against one baseline: the first round trip of a fresh process, then the later ones.
+std::vector<Row> ToggleRows(bool enter, const std::string& against, const Series& program, const Series& baseline,
+                            bool withTarget) {
+  std::vector<Row> rows;
+  for (const bool first : {true, false}) {
+    const auto times = [&](const Series& series) -> const std::vector<double>& {
+      return enter ? (first ? series.enterFirst : series.enterLater) : (first ? series.leaveFirst : series.leaveLater);
+    };
+    Row row = Compare(std::string("Fullscreen ") + (enter ? "entry" : "leaving") +
+                          (first ? ", first toggle of the process" : ", later toggles") + ", against " + against,
+                      "ms", times(program), times(baseline), 1);
+    if (withTarget) {
+      row.target = "<= 1.25x";
+      row.met = bench::Ratio(row).value_or(0) <= kToggleTarget;
+    }
+    rows.push_back(std::move(row));
+  }
+  return rows;
+}
+
 int Run(const Options& options) {
-  const bench::Target program{"Pellacord", e2e::ResolveProgramPath(options.program), L"TForm1"};
-  const bench::Target baseline{"baseline", e2e::ResolveProgramPath(options.baseline), L"PellacordBaseline"};
+  const bench::Target program{"Pellacord", e2e::ResolveProgramPath(options.program), L"TForm1", L""};
+  const std::wstring baselinePath = e2e::ResolveProgramPath(options.baseline);
+  const bench::Target baseline{"baseline", baselinePath, L"PellacordBaseline", L""};
+  const bench::Target sameSteps{"same-steps baseline", baselinePath, L"PellacordBaseline", L"--same-steps"};
   const std::string build = bench::ReadImageFile(program.path).build;
   const bench::MeasureOptions measure{std::chrono::milliseconds(options.idleMilliseconds), options.toggles};
 
   Print("Measuring the " + build + " build under " + Platform() + ": " + std::to_string(options.rounds) +
         " rounds of each program, alternating.\n");
+  const bench::Target* const targets[] = {&program, &baseline, &sameSteps};
   // Unmeasured: the first start of each pays for loading the system libraries from disk.
-  bench::MeasureOnce(program, measure);
-  bench::MeasureOnce(baseline, measure);
-  Series programSeries, baselineSeries;
+  for (const bench::Target* target : targets) bench::MeasureOnce(*target, measure);
+  Series measured[std::size(targets)];
+  const std::vector<std::array<int, 3>> orders = Orders();
   for (int round = 0; round < options.rounds; ++round) {
-    // The order within a round alternates, so that neither program always follows the other.
-    const bool programFirst = round % 2 == 0;
-    for (int turn = 0; turn < 2; ++turn) {
-      const bool isProgram = (turn == 0) == programFirst;
-      const bench::Sample sample = bench::MeasureOnce(isProgram ? program : baseline, measure);
-      (isProgram ? programSeries : baselineSeries).Add(sample);
+    // The order changes every round, so that no program always follows the same other one.
+    for (const int index : orders[static_cast<std::size_t>(round) % orders.size()]) {
+      measured[index].Add(bench::MeasureOnce(*targets[index], measure));
     }
     Print("round " + std::to_string(round + 1) + " of " + std::to_string(options.rounds) + " done\n");
   }
+  const Series& programSeries = measured[0];
+  const Series& baselineSeries = measured[1];
+  const Series& sameStepsSeries = measured[2];
 
   // A start-up takes tens of milliseconds of CPU: none at all means the clock reads nothing, and so would the
   // idle figure.
-  for (const Series* series : {&programSeries, &baselineSeries}) {
+  for (const Series* series : {&programSeries, &baselineSeries, &sameStepsSeries}) {
     if (bench::Summarize(series->startupCpu).max == 0) {
       throw std::runtime_error("the programs' CPU time reads 0 even for their start-up: it cannot be measured");
     }
@@ -264,9 +309,13 @@ int Run(const Options& options) {
       Compare("Private bytes after " + idle + " idle", "KiB", programSeries.privateAfterIdle,
               baselineSeries.privateAfterIdle, 0),
       idleCpu,
-      Compare("Fullscreen: click to borderless over the monitor", "ms", programSeries.enter, baselineSeries.enter, 1),
-      Compare("Fullscreen: click to framed in its former place", "ms", programSeries.leave, baselineSeries.leave, 1),
   };
+  for (const bool enter : {true, false}) {
+    for (Row& row : ToggleRows(enter, "the same steps", programSeries, sameStepsSeries, true)) rows.push_back(row);
+  }
+  for (const bool enter : {true, false}) {
+    for (Row& row : ToggleRows(enter, "one call", programSeries, baselineSeries, false)) rows.push_back(row);
+  }
   std::vector<std::string> missed;
   for (const Row& row : rows) {
     if (row.met == false) missed.push_back(row.measure + ": target " + row.target + " missed.");
@@ -289,16 +338,19 @@ int Run(const Options& options) {
     const bool underWine = WineGetVersion() != nullptr;
     std::string document = "# Benchmark\n\n"
                            "Pellacord against a baseline: the least Win32 program that shows the same window "
-                           "(`tests/bench/baseline`), built with the same toolchain, flags and manifest. Written by "
+                           "(`tests/bench/baseline`), built with the same toolchain, flags and manifest, and run "
+                           "twice over: toggling fullscreen in one call each way, and in the same steps as "
+                           "Pellacord (`--same-steps`). Written by "
                            "`scripts/bench.sh` on " +
                            Today() +
                            ".\n\n## What ran\n\n"
                            "- Measured: the " +
-                           build + " build of both programs, under " + Platform() +
+                           build + " build of the programs, under " + Platform() +
                            ".\n- Rounds: " + std::to_string(options.rounds) +
-                           " of each program, alternating, the order swapped every round, after one unmeasured "
-                           "start of each; " +
-                           std::to_string(options.toggles) + " fullscreen round trips in each round.\n";
+                           " of each of the three, in turn, the order changed every round through all six orders, "
+                           "after one unmeasured start of each; " +
+                           std::to_string(options.toggles) +
+                           " fullscreen round trips in each round, the first of each process reported apart.\n";
     for (const std::string& note : options.notes) document += "- " + note + "\n";
     document += "\n## Figures\n\n" + table + "\n";
     for (const std::string& line : shippedLines) document += line + "\n\n";
@@ -314,10 +366,18 @@ int Run(const Options& options) {
         "moment the window takes input (which also shows that it can be read), and across " +
         idle +
         " of idling, in which nothing is asked of the program.\n"
-        "- Fullscreen: from posting `BM_CLICK` to the \"Fullscreen\" button until the window has no caption and "
-        "covers its monitor's rectangle, and from the next click until it has its caption back in its former "
-        "rectangle, polled every millisecond. The baseline's button toggles the plainest way: one "
-        "`SetWindowLongPtr` and one `SetWindowPos` each way.\n"
+        "- Fullscreen: from sending the \"Fullscreen\" button's click notification (`WM_COMMAND` with "
+        "`BN_CLICKED`, by `SendMessageTimeout`) to the main window, until that returns, which is when the "
+        "command has returned, and a forced update of the window and its controls (`RedrawWindow` with "
+        "`RDW_UPDATENOW | RDW_ALLCHILDREN`) has returned, which is when the program's thread has painted what the "
+        "command left to repaint. Nothing is polled: both calls return when the program's thread has done the "
+        "work. Then the window is checked to have no caption and cover its monitor, or to have its caption back "
+        "in its former rectangle. The notification is sent rather than a `BM_CLICK`, so that the button's own "
+        "press, focus and redraw are not counted. The first round trip of each process is reported apart from "
+        "the later ones. The same-steps baseline changes the frame with its own `SetWindowPos` "
+        "(`SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE`), invalidates the client "
+        "area and then moves the window (`SWP_NOZORDER | SWP_NOACTIVATE`); the one-call baseline changes the "
+        "style and moves with `SWP_FRAMECHANGED` in one `SetWindowPos` each way.\n"
         "- Size: the file size of the shipped 32-bit images, and the libraries named in the image's import "
         "tables, each looked for in the system directory.\n\n";
     if (underWine) {

@@ -1,8 +1,12 @@
 // The benchmark's yardstick: a window of Pellacord's client size with its three buttons, written the plainest
-// way. "Fullscreen" toggles the same way Pellacord's does, so that both can be timed; the other buttons do
-// nothing.
+// way. "Fullscreen" toggles as Pellacord's does, so that both can be timed; the other buttons do nothing.
+// By default each way is one style change and one SetWindowPos. With the argument --same-steps it takes the
+// steps that Pellacord's toggle takes, with nothing around them: the frame change by its own SetWindowPos,
+// the repaint, then the move.
 
 #include <windows.h>
+
+#include <string_view>
 
 namespace {
 
@@ -19,27 +23,65 @@ struct ButtonPlace {
 
 constexpr ButtonPlace kButtons[] = {{L"Hallo?", 40}, {L"File-Dlg", 96}, {L"Fullscreen", 152}};
 
-// The framed rectangle to go back to; empty while framed.
+enum class ToggleSteps { OneCall, SameSteps };
+
+// Chosen once from the command line, before the window exists.
+ToggleSteps toggleSteps = ToggleSteps::OneCall;
+// The framed rectangle to go back to.
 RECT savedRect;
 
 int Scale(int value, UINT dpi) { return MulDiv(value, static_cast<int>(dpi), kDesignDpi); }
 
-void ToggleFullscreen(HWND window) {
-  const auto style = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE));
+bool MonitorRect(HWND window, RECT& rect) {
+  MONITORINFO monitor{sizeof monitor};
+  if (!GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor)) return false;
+  rect = monitor.rcMonitor;
+  return true;
+}
+
+void MoveTo(HWND window, const RECT& r, UINT flags) {
+  SetWindowPos(window, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, flags);
+}
+
+void ToggleInOneCall(HWND window, DWORD style) {
   constexpr UINT flags = SWP_FRAMECHANGED | SWP_NOZORDER | SWP_NOACTIVATE;
   if (style & WS_CAPTION) {
-    MONITORINFO monitor{sizeof monitor};
-    if (!GetWindowRect(window, &savedRect) ||
-        !GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor)) {
-      return;
-    }
+    RECT monitor{};
+    if (!GetWindowRect(window, &savedRect) || !MonitorRect(window, monitor)) return;
     SetWindowLongPtrW(window, GWL_STYLE, static_cast<LONG_PTR>((style & ~kFramedStyle) | WS_POPUP));
-    const RECT& r = monitor.rcMonitor;
-    SetWindowPos(window, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, flags);
+    MoveTo(window, monitor, flags);
   } else {
     SetWindowLongPtrW(window, GWL_STYLE, static_cast<LONG_PTR>((style & ~WS_POPUP) | kFramedStyle));
-    const RECT& r = savedRect;
-    SetWindowPos(window, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, flags);
+    MoveTo(window, savedRect, flags);
+  }
+}
+
+void ChangeFrame(HWND window, DWORD style) {
+  SetWindowLongPtrW(window, GWL_STYLE, static_cast<LONG_PTR>(style));
+  SetWindowPos(window, nullptr, 0, 0, 0, 0, SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  InvalidateRect(window, nullptr, TRUE);
+}
+
+void ToggleInSameSteps(HWND window, DWORD style) {
+  constexpr UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
+  if (style & WS_CAPTION) {
+    if (!GetWindowRect(window, &savedRect)) return;
+    ChangeFrame(window, (style & ~kFramedStyle) | WS_POPUP);
+    // As Pellacord does: the monitor is looked up after the frame change.
+    RECT monitor{};
+    if (MonitorRect(window, monitor)) MoveTo(window, monitor, flags);
+  } else {
+    ChangeFrame(window, (style & ~WS_POPUP) | kFramedStyle);
+    MoveTo(window, savedRect, flags);
+  }
+}
+
+void ToggleFullscreen(HWND window) {
+  const auto style = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE));
+  if (toggleSteps == ToggleSteps::SameSteps) {
+    ToggleInSameSteps(window, style);
+  } else {
+    ToggleInOneCall(window, style);
   }
 }
 
@@ -58,7 +100,8 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 
 } // namespace
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int showCommand) {
+  if (std::wstring_view(commandLine) == L"--same-steps") toggleSteps = ToggleSteps::SameSteps;
   WNDCLASSW windowClass{};
   windowClass.lpfnWndProc = WindowProc;
   windowClass.hInstance = instance;
