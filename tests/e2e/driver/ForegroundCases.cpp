@@ -37,10 +37,10 @@ void Close(Checker& check, HWND box, Closing closing, const std::wstring& name) 
 // How a box's ending left the foreground.
 enum class Ending { mainWindow, lostByWine, elsewhere };
 
-Ending OpenAndClose(Checker& check, const Process& process, HWND window, const BoxCase& boxCase,
+Ending OpenAndClose(Checker& check, const Process& process, HWND window, HWND button, const BoxCase& boxCase,
                     const std::wstring& name) {
   WindowCensus opened(process.Id(), window);
-  RequirePosted(check, RequireChild(check, window, boxCase.button), BM_CLICK, 0, 0, "click on the button");
+  RequirePosted(check, button, BM_CLICK, 0, 0, "click on the button");
   const HWND box = RequireOpened(check, opened, "the box");
   KeepXInputFocusOn(check, window);
   Close(check, box, boxCase.closing, name);
@@ -60,9 +60,11 @@ Ending OpenAndClose(Checker& check, const Process& process, HWND window, const B
 constexpr int attempts = 3;
 
 void RunCase(Checker& check, const Process& process, HWND window, const BoxCase& boxCase, const std::wstring& name) {
+  // Found once: the test program's Raise button counts its clicks in its caption.
+  const HWND button = RequireChild(check, window, boxCase.button);
   Ending ending = Ending::elsewhere;
   for (int attempt = 1; attempt <= attempts; ++attempt) {
-    ending = OpenAndClose(check, process, window, boxCase, name);
+    ending = OpenAndClose(check, process, window, button, boxCase, name);
     if (ending != Ending::lostByWine) break;
     std::printf("[%s] attempt %d: the foreground went to the desktop with the X focus off the main window, as "
                 "Wine's X driver hands it when it takes a stale focus-out for a loss of the X focus (Wine's "
