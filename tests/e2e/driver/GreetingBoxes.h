@@ -35,12 +35,9 @@ extern const Subject pellacordGreeting;
 extern const Subject probeMessageForm;
 extern const Subject probeTaskDialog;
 
-// Esc and Ctrl+C: Wine's task dialog neither closes by the one nor copies on the other. The cases that press
-// them are the task dialog's keys scenario's, a skip under Wine; elsewhere they are left out where Wine shows
-// the task dialog.
-bool WinesTaskDialogIgnores(const GreetingCase& greetingCase);
-
-// Each case in a process of its own, reported under its name.
+// Each case in a process of its own, reported under its name. Where Wine shows the task dialog, the cases that
+// press Esc or Ctrl+C are left out: Wine's task dialog neither closes by the one nor copies on the other, and
+// those cases are the task dialog's keys scenario's, a skip under Wine.
 void RunGreetingCases(Checker& check, const std::wstring& program, const Subject& subject,
                       std::span<const GreetingCase> cases);
 
