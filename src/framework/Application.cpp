@@ -131,7 +131,6 @@ void TApplication::FormCreated(TForm& form, bool mainForm) {
 
 void TApplication::Run() {
   remoteSession_ = ProcessRunsInRemoteSession();
-  taskbar_.Prepare();
   if (mainForm_ && showMainForm_) ShowMainFormAsStarted();
   while (!terminated_) {
     try {
@@ -179,8 +178,11 @@ void TApplication::Terminate() noexcept { PostQuitMessage(0); }
 
 void TApplication::HandleMessage() {
   MSG message{};
+  if (ProcessMessage(message)) return;
+  // Idle work, done once the window is shown and painted rather than before it shows.
+  taskbar_.Prepare();
   // Block until something arrives: the loop never polls.
-  if (!ProcessMessage(message)) WaitMessage();
+  WaitMessage();
 }
 
 bool TApplication::ProcessMessage(MSG& message) {

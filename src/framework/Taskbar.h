@@ -13,8 +13,8 @@ public:
   // monitor, but not for a window that is still maximized, which the fullscreen toggle keeps so. Any failure
   // (no shell, no taskbar) changes nothing.
   void MarkFullscreenWindow(HWND window, bool fullscreen) noexcept;
-  // Makes the shell's object now, at start-up, rather than on the first toggle: loading its library is the
-  // largest part of a first toggle's cost.
+  // Makes the shell's object now, when the loop is first idle, rather than on the first toggle: loading its
+  // library is the largest part of a first toggle's cost. Once made (or failed), this does nothing.
   void Prepare() noexcept { List(); }
   // Lets the shell's object go, while COM is still initialised.
   void Release() noexcept { list_.Reset(); }
